@@ -1,0 +1,166 @@
+#include "engine/physics/physics.h"
+
+#include <cmath>
+
+cpSpace* space = nullptr;
+
+namespace {
+
+// Chipmunk 7 keeps no velocity limit of its own: each body made here carries one in
+// its user data, applied where the 5.3 library applied it.
+struct BodyData {
+    cpFloat velLimit = INFINITY;
+};
+
+BodyData* bodyData(const cpBody* body) { return static_cast<BodyData*>(cpBodyGetUserData(body)); }
+
+void limitedVelocity(cpBody* body, cpVect gravity, cpFloat damping, cpFloat dt)
+{
+    cpBodyUpdateVelocity(body, gravity, damping, dt);
+    const BodyData* d = bodyData(body);
+    if (d && d->velLimit < INFINITY)
+        cpBodySetVelocity(body, cpvclamp(cpBodyGetVelocity(body), d->velLimit));
+}
+
+// An infinite mass cannot be a dynamic body in Chipmunk 7: such a body is kinematic,
+// never pushed by anything. A zero moment would stop the step, so a dynamic body
+// gets the moment of its own shape instead.
+cpBody* newBody(double fMass, double fIniertia, double fallbackMoment)
+{
+    cpBody* body;
+    if (!(fMass < INFINITY) || !(fMass > 0)) {
+        body = cpBodyNewKinematic();
+    } else {
+        double moment = fIniertia > 0 ? fIniertia : fallbackMoment;
+        if (!(moment > 0))
+            moment = 1.0;
+        body = cpBodyNew(fMass, moment);
+    }
+    cpBodySetUserData(body, new BodyData);
+    cpBodySetVelocityUpdateFunc(body, limitedVelocity);
+    return body;
+}
+
+}
+
+void PhysicsManager::initChipmunk()
+{
+    // A second call starts over with an empty space; whatever the old one held must
+    // already be gone.
+    if (space)
+        cpSpaceFree(space);
+    space = cpSpaceNew();
+    cpSpaceUseSpatialHash(space, 20.0, 1000);
+    cpSpaceSetIterations(space, 1);
+    cpSpaceSetGravity(space, cpv(0, 0));
+    cpSpaceSetDamping(space, 0.95);
+}
+
+void PhysicsManager::setDefaultCollisionFunc(cpCollisionBeginFunc begin, cpCollisionPreSolveFunc preSolve,
+                                             cpCollisionPostSolveFunc postSolve, cpCollisionSeparateFunc separate,
+                                             void* data)
+{
+    // A null callback keeps the library's own (collide always, do nothing after).
+    cpCollisionHandler* handlers[2] = {cpSpaceAddDefaultCollisionHandler(space),
+                                       cpSpaceAddCollisionHandler(space, 0, 0)};
+    for (cpCollisionHandler* h : handlers) {
+        if (begin)
+            h->beginFunc = begin;
+        if (preSolve)
+            h->preSolveFunc = preSolve;
+        if (postSolve)
+            h->postSolveFunc = postSolve;
+        if (separate)
+            h->separateFunc = separate;
+        h->userData = data;
+    }
+}
+
+cpShape* PhysicsManager::make_ball(double x, double y, double fRadius, double fMass, double fIniertia,
+                                   double fElasticity, double fFriction)
+{
+    double fallback = fMass < INFINITY ? cpMomentForCircle(fMass, 0, fRadius, cpvzero) : 0;
+    cpBody* body = newBody(fMass, fIniertia, fallback);
+    cpBodySetPosition(body, cpv(x, y));
+    cpShape* shape = cpCircleShapeNew(body, fRadius, cpvzero);
+    cpShapeSetElasticity(shape, fElasticity);
+    cpShapeSetFriction(shape, fFriction);
+    cpShapeSetCollisionType(shape, 0);
+    cpShapeSetFilter(shape, CP_SHAPE_FILTER_ALL);
+    return shape;
+}
+
+cpShape* PhysicsManager::make_box(double x, double y, double height, double width, double fMass, double fIniertia,
+                                  double fElasticity, double fFriction)
+{
+    double fallback = fMass < INFINITY ? cpMomentForBox(fMass, width, height) : 0;
+    cpBody* body = newBody(fMass, fIniertia, fallback);
+    cpBodySetPosition(body, cpv(x, y));
+    cpShape* shape = cpBoxShapeNew(body, width, height, 0);
+    cpShapeSetElasticity(shape, fElasticity);
+    cpShapeSetFriction(shape, fFriction);
+    return shape;
+}
+
+// Chipmunk 7 wants the body in the space before its shape.
+void PhysicsManager::addShapeToSpace(cpShape* rShape)
+{
+    if (!rShape || !space)
+        return;
+    cpBody* body = cpShapeGetBody(rShape);
+    if (!cpSpaceContainsBody(space, body))
+        cpSpaceAddBody(space, body);
+    if (!cpSpaceContainsShape(space, rShape))
+        cpSpaceAddShape(space, rShape);
+}
+
+void PhysicsManager::addStaticShapeToSpace(cpShape* rShape) { addShapeToSpace(rShape); }
+
+void PhysicsManager::removeShapeFromSpace(cpShape* rShape)
+{
+    if (!rShape || !space)
+        return;
+    if (cpSpaceContainsShape(space, rShape))
+        cpSpaceRemoveShape(space, rShape);
+    cpBody* body = cpShapeGetBody(rShape);
+    if (body && cpSpaceContainsBody(space, body))
+        cpSpaceRemoveBody(space, body);
+}
+
+void PhysicsManager::freeShape(cpShape* rShape)
+{
+    if (!rShape)
+        return;
+    removeShapeFromSpace(rShape);
+    cpBody* body = cpShapeGetBody(rShape);
+    cpShapeFree(rShape);
+    if (body) {
+        delete bodyData(body);
+        cpBodyFree(body);
+    }
+}
+
+void PhysicsManager::update()
+{
+    const int steps = 1;
+    const float dt = 1.0f / 60.0f;
+    for (int i = 0; i < steps; ++i)
+        cpSpaceStep(space, dt / steps);
+}
+
+void PhysicsManager::setVelLimit(cpBody* body, cpFloat limit)
+{
+    BodyData* d = bodyData(body);
+    if (!d) {
+        d = new BodyData;
+        cpBodySetUserData(body, d);
+        cpBodySetVelocityUpdateFunc(body, limitedVelocity);
+    }
+    d->velLimit = limit;
+}
+
+cpFloat PhysicsManager::getVelLimit(const cpBody* body)
+{
+    const BodyData* d = bodyData(body);
+    return d ? d->velLimit : INFINITY;
+}

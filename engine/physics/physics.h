@@ -1,0 +1,45 @@
+#pragma once
+// The one physics space of the program and the bodies-with-shape the game uses.
+// This is the only place that speaks to Chipmunk; the entities reach their bodies
+// through the small adapters at the end, which keep the names the game was written
+// against.
+#include <chipmunk/chipmunk.h>
+#include <chipmunk/chipmunk_unsafe.h>
+
+extern cpSpace* space;
+
+class PhysicsManager {
+public:
+    static void initChipmunk();
+    static void setDefaultCollisionFunc(cpCollisionBeginFunc begin, cpCollisionPreSolveFunc preSolve,
+                                        cpCollisionPostSolveFunc postSolve, cpCollisionSeparateFunc separate,
+                                        void* data);
+
+    static cpShape* make_ball(double x, double y, double fRadius, double fMass, double fIniertia,
+                              double fElasticity, double fFriction);
+    static cpShape* make_box(double x, double y, double height, double width, double fMass, double fIniertia,
+                             double fElasticity, double fFriction);
+
+    static void addShapeToSpace(cpShape* rShape);
+    static void addStaticShapeToSpace(cpShape* rShape);
+    static void removeShapeFromSpace(cpShape* rShape);
+    // Frees a shape and its body once they are out of the space (removes them first if not).
+    static void freeShape(cpShape* rShape);
+
+    static void update();
+
+    static void setVelLimit(cpBody* body, cpFloat limit);
+    static cpFloat getVelLimit(const cpBody* body);
+};
+
+inline cpVect cpBodyGetPos(const cpBody* body) { return cpBodyGetPosition(body); }
+inline void cpBodySetPos(cpBody* body, cpVect p) { cpBodySetPosition(body, p); }
+inline cpVect cpBodyGetVel(const cpBody* body) { return cpBodyGetVelocity(body); }
+inline void cpBodySetVel(cpBody* body, cpVect v) { cpBodySetVelocity(body, v); }
+inline void cpBodySetVelLimit(cpBody* body, cpFloat limit) { PhysicsManager::setVelLimit(body, limit); }
+
+// The offset is relative to the body's centre in world axes, not rotated with the body.
+inline void cpBodyApplyImpulse(cpBody* body, cpVect j, cpVect r)
+{
+    cpBodyApplyImpulseAtWorldPoint(body, j, cpvadd(cpBodyGetPosition(body), r));
+}
