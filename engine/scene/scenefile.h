@@ -1,0 +1,56 @@
+#pragma once
+// Scene trees as XML files: written through the elements' printXML, read back
+// through the resource manager's names.
+#include <fstream>
+#include <vector>
+
+#include "engine/manager/element3d.h"
+#include "engine/manager/manager.h"
+#include "engine/manager/objet3D.h"
+#include "engine/scene/scene.h"
+
+class TiXmlDocument;
+class TiXmlNode;
+
+class SAVE_FILE {
+public:
+    // Truncates path; when it cannot be opened, says so on standard error and
+    // later writes do nothing.
+    explicit SAVE_FILE(const char* path);
+    ~SAVE_FILE();
+    SAVE_FILE(const SAVE_FILE&) = delete;
+    SAVE_FILE& operator=(const SAVE_FILE&) = delete;
+
+    // Names are escaped so that they read back as written.
+    void sauversceneXML(ELEMENT3D* element);
+
+private:
+    std::ofstream fichier;
+};
+
+class LOAD_FILE {
+public:
+    explicit LOAD_FILE(MANAGER* m);
+    LOAD_FILE(const LOAD_FILE&) = delete;
+    LOAD_FILE& operator=(const LOAD_FILE&) = delete;
+
+    // A new scene owned by the caller, or null (with a line on standard error)
+    // when the file is missing or not well-formed.
+    SCENE* chargersceneXML(const char* path);
+    // The root is read as a scene whatever its tag; elements other than
+    // scene and objet3d are skipped.
+    SCENE* sceneXML(TiXmlNode* node);
+    OBJET3D* objet3dXML(TiXmlNode* node);
+    void ParcoursSCENE(TiXmlNode* node, SCENE* scene);
+    void ParcoursOBJET3D(TiXmlNode* node, OBJET3D* objet);
+
+private:
+    // Frees m when this loader made it and still holds it.
+    void release(MATERIEL* m);
+
+    TiXmlDocument* fichier;
+    MANAGER* manager;
+    SCENE* bufferscene;
+    // Materials made from "values" attributes, until their object is copied into a scene.
+    std::vector<MATERIEL*> materiaux;
+};
