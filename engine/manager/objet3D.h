@@ -12,7 +12,7 @@ class OBJET3D : public ELEMENT3D {
 public:
     // Material and texture land on subset 0 (texture at stage 0) when there is one.
     OBJET3D(CONTENEUR* conteneur, MATERIEL* materiel, TEXTURE* texture, D3DXMATRIXA16* m);
-    // Leaves the container and textures alone; frees only materials made by copy().
+    // Leaves the container and textures alone; frees only the materials it owns.
     ~OBJET3D() override;
 
     void print(std::ostream& os) override;
@@ -23,6 +23,8 @@ public:
     // index is the subset: the texture goes to its stage 0.
     bool settexture(TEXTURE* texture, int8_t index) override;
     bool setmateriel(MATERIEL* materiel, int8_t index);
+    // The object frees this material when it is destroyed (for materials made only for it).
+    void adoptmateriel(MATERIEL* materiel);
 
     // Fresh, empty aspects, one per subset of the new container.
     void setConteneur(CONTENEUR* conteneur);
@@ -33,5 +35,5 @@ public:
 private:
     CONTENEUR* conteneur;
     std::vector<ASPECT> aspect;
-    std::vector<MATERIEL*> copies;
+    std::vector<MATERIEL*> possedes;
 };

@@ -1,0 +1,178 @@
+// Picture files into device textures, as D3DXCreateTextureFromFileEx does it
+// for the engine: one level, A8R8G8B8, sizes rounded up to powers of two.
+#include "engine/platform/d3dx9.h"
+
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <vector>
+
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wunused-function"
+#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
+#pragma GCC diagnostic ignored "-Wsign-compare"
+#pragma GCC diagnostic ignored "-Wimplicit-fallthrough"
+#define STB_IMAGE_STATIC
+#define STB_IMAGE_IMPLEMENTATION
+#include <stb_image.h>
+#pragma GCC diagnostic pop
+
+namespace {
+
+constexpr HRESULT D3DXERR_INVALIDDATA = (HRESULT)0x88760B59u;
+
+struct Picture {
+    int width = 0, height = 0;
+    std::vector<uint32_t> argb; // row by row
+};
+
+UINT nextPowerOfTwo(UINT n)
+{
+    UINT p = 1;
+    while (p < n && p < 0x80000000u)
+        p <<= 1;
+    return p;
+}
+
+uint32_t channel(uint32_t argb, int shift) { return (argb >> shift) & 0xFFu; }
+
+uint32_t lerpTexel(uint32_t a, uint32_t b, float t)
+{
+    uint32_t out = 0;
+    for (int shift = 0; shift < 32; shift += 8) {
+        float v = (float)channel(a, shift) * (1.0f - t) + (float)channel(b, shift) * t;
+        out |= (uint32_t)(v + 0.5f) << shift;
+    }
+    return out;
+}
+
+uint32_t texelAt(const Picture& p, int x, int y)
+{
+    x = x < 0 ? 0 : (x >= p.width ? p.width - 1 : x);
+    y = y < 0 ? 0 : (y >= p.height ? p.height - 1 : y);
+    return p.argb[(size_t)y * (size_t)p.width + (size_t)x];
+}
+
+// Bilinear between texel centres when growing, area average when shrinking.
+uint32_t sampleFiltered(const Picture& p, UINT dx, UINT dy, UINT dw, UINT dh)
+{
+    float sx = (float)p.width / (float)dw, sy = (float)p.height / (float)dh;
+    if (sx <= 1.0f && sy <= 1.0f) {
+        float fx = ((float)dx + 0.5f) * sx - 0.5f, fy = ((float)dy + 0.5f) * sy - 0.5f;
+        int x0 = (int)std::floor(fx), y0 = (int)std::floor(fy);
+        float tx = fx - (float)x0, ty = fy - (float)y0;
+        uint32_t top = lerpTexel(texelAt(p, x0, y0), texelAt(p, x0 + 1, y0), tx);
+        uint32_t bottom = lerpTexel(texelAt(p, x0, y0 + 1), texelAt(p, x0 + 1, y0 + 1), tx);
+        return lerpTexel(top, bottom, ty);
+    }
+    int x0 = (int)((float)dx * sx), x1 = (int)((float)(dx + 1) * sx);
+    int y0 = (int)((float)dy * sy), y1 = (int)((float)(dy + 1) * sy);
+    if (x1 <= x0)
+        x1 = x0 + 1;
+    if (y1 <= y0)
+        y1 = y0 + 1;
+    float sum[4] = {};
+    int n = 0;
+    for (int y = y0; y < y1; ++y)
+        for (int x = x0; x < x1; ++x, ++n)
+            for (int c = 0; c < 4; ++c)
+                sum[c] += (float)channel(texelAt(p, x, y), c * 8);
+    uint32_t out = 0;
+    for (int c = 0; c < 4; ++c)
+        out |= (uint32_t)(sum[c] / (float)n + 0.5f) << (c * 8);
+    return out;
+}
+
+uint32_t sample(const Picture& p, UINT dx, UINT dy, UINT dw, UINT dh, DWORD filter)
+{
+    if ((int)dw == p.width && (int)dh == p.height)
+        return p.argb[(size_t)dy * (size_t)p.width + dx];
+    switch (filter == D3DX_DEFAULT ? D3DX_FILTER_TRIANGLE : (filter & 0xFFu)) {
+    case D3DX_FILTER_NONE:
+        // No scaling: the picture sits in the top-left corner, the rest is black.
+        return (int)dx < p.width && (int)dy < p.height ? p.argb[(size_t)dy * (size_t)p.width + dx] : 0u;
+    case D3DX_FILTER_POINT:
+        return texelAt(p, (int)((uint64_t)dx * (uint64_t)p.width / dw), (int)((uint64_t)dy * (uint64_t)p.height / dh));
+    default:
+        return sampleFiltered(p, dx, dy, dw, dh);
+    }
+}
+
+bool readPicture(const char* file, D3DCOLOR colorKey, Picture& out, int& components)
+{
+    int w = 0, h = 0, n = 0;
+    unsigned char* rgba = stbi_load(file, &w, &h, &n, 4);
+    if (!rgba)
+        return false;
+    out.width = w;
+    out.height = h;
+    out.argb.resize((size_t)w * (size_t)h);
+    for (size_t i = 0; i < out.argb.size(); ++i) {
+        const unsigned char* s = rgba + 4 * i;
+        uint32_t argb = (uint32_t)s[3] << 24 | (uint32_t)s[0] << 16 | (uint32_t)s[1] << 8 | s[2];
+        // The key is compared with alpha included, before any scaling.
+        out.argb[i] = colorKey != 0 && argb == colorKey ? 0u : argb;
+    }
+    stbi_image_free(rgba);
+    components = n;
+    return true;
+}
+
+} // namespace
+
+HRESULT D3DXCreateTextureFromFileExA(IDirect3DDevice9* device, const char* file, UINT width, UINT height,
+                                     UINT mipLevels, DWORD usage, D3DFORMAT format, D3DPOOL pool, DWORD filter,
+                                     DWORD mipFilter, D3DCOLOR colorKey, D3DXIMAGE_INFO* srcInfo,
+                                     PALETTEENTRY* palette, IDirect3DTexture9** texture)
+{
+    (void)mipLevels; // one level only: the engine draws without mipmaps
+    (void)usage;
+    (void)format; // always A8R8G8B8, the one format the engine asks for
+    (void)mipFilter;
+    (void)palette;
+    if (!device || !file || !texture)
+        return D3DERR_INVALIDCALL;
+    *texture = nullptr;
+
+    Picture picture;
+    int components = 0;
+    if (!readPicture(file, colorKey, picture, components))
+        return D3DXERR_INVALIDDATA;
+    if (srcInfo) {
+        srcInfo->Width = (UINT)picture.width;
+        srcInfo->Height = (UINT)picture.height;
+        srcInfo->Depth = 1;
+        srcInfo->MipLevels = 1;
+        srcInfo->Format = components == 4 ? D3DFMT_A8R8G8B8 : D3DFMT_R8G8B8;
+    }
+
+    UINT w = width == D3DX_DEFAULT || width == 0 ? nextPowerOfTwo((UINT)picture.width) : width;
+    UINT h = height == D3DX_DEFAULT || height == 0 ? nextPowerOfTwo((UINT)picture.height) : height;
+
+    IDirect3DTexture9* created = nullptr;
+    HRESULT hr = device->CreateTexture(w, h, 1, 0, D3DFMT_A8R8G8B8, pool, &created, nullptr);
+    if (FAILED(hr) || !created)
+        return FAILED(hr) ? hr : E_FAIL;
+    D3DLOCKED_RECT locked{};
+    hr = created->LockRect(0, &locked, nullptr, 0);
+    if (FAILED(hr) || !locked.pBits) {
+        created->Release();
+        return FAILED(hr) ? hr : E_FAIL;
+    }
+    for (UINT y = 0; y < h; ++y) {
+        unsigned char* row = static_cast<unsigned char*>(locked.pBits) + (size_t)y * (size_t)locked.Pitch;
+        for (UINT x = 0; x < w; ++x) {
+            uint32_t texel = sample(picture, x, y, w, h, filter);
+            std::memcpy(row + 4 * (size_t)x, &texel, 4);
+        }
+    }
+    created->UnlockRect(0);
+    *texture = created;
+    return D3D_OK;
+}
+
+HRESULT D3DXCreateTextureFromFileA(IDirect3DDevice9* device, const char* file, IDirect3DTexture9** texture)
+{
+    return D3DXCreateTextureFromFileExA(device, file, D3DX_DEFAULT, D3DX_DEFAULT, D3DX_DEFAULT, 0, D3DFMT_UNKNOWN,
+                                        D3DPOOL_MANAGED, D3DX_DEFAULT, D3DX_DEFAULT, 0, nullptr, nullptr, texture);
+}
