@@ -1,0 +1,114 @@
+#include "engine/manager/manager.h"
+#include "engine/manager/objet3D.h"
+#include "engine/manager/vertexbuffer.h"
+#include "engine/platform/recording_device.h"
+#include "game/setup.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+class SetupTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        initall(&dev);
+        testing::internal::CaptureStdout();
+        chargercube(&m, &dev);
+        chargerElements3D(&m);
+        testing::internal::GetCapturedStdout();
+    }
+    void TearDown() override { initall(nullptr); }
+
+    platform::RecordingDevice dev;
+    MANAGER m;
+};
+
+TEST_F(SetupTest, SharedMeshesAreTriangleListsOfTheTables)
+{
+    auto* quad = dynamic_cast<VERTEXBUFFER*>(m.getconteneur("quad"));
+    auto* cube = dynamic_cast<VERTEXBUFFER*>(m.getconteneur("cube"));
+    ASSERT_NE(quad, nullptr);
+    ASSERT_NE(cube, nullptr);
+    EXPECT_EQ(quad->getIteration(), 2);
+    EXPECT_EQ(cube->getIteration(), 12);
+    EXPECT_EQ(quad->getFVF(), 0x142u);
+    EXPECT_EQ(quad->getTaillevertex(), 24);
+
+    auto creates = dev.named("CreateVertexBuffer");
+    ASSERT_EQ(creates.size(), 2u);
+    EXPECT_EQ(creates[0].args[0], 36 * 24);
+    EXPECT_EQ(creates[1].args[0], 6 * 24);
+    EXPECT_EQ(creates[1].args[1], double(D3DUSAGE_WRITEONLY));
+    EXPECT_EQ(creates[1].args[3], double(D3DPOOL_MANAGED));
+
+    // The quad's first vertex: (-1, -1, 0), white, texture (0, 1).
+    void* data = nullptr;
+    ASSERT_TRUE(SUCCEEDED(quad->getVertexbuffer()->Lock(0, 0, &data, 0)));
+    const float* f = static_cast<const float*>(data);
+    EXPECT_EQ(f[0], -1);
+    EXPECT_EQ(f[1], -1);
+    EXPECT_EQ(f[2], 0);
+    EXPECT_EQ(static_cast<const uint32_t*>(data)[3], 0xFFFFFFFFu);
+    EXPECT_EQ(f[4], 0);
+    EXPECT_EQ(f[5], 1);
+    quad->getVertexbuffer()->Unlock();
+}
+
+TEST_F(SetupTest, ElementsHaveScalingThenTranslation)
+{
+    struct Expect {
+        const char* name;
+        float sx, sy, sz, tx, ty, tz;
+    };
+    const Expect table[] = {
+        {"poulet", 20, 20, 20, 0, 0, 0},          {"grain", 22, 10, 20, 0, 0, 0.2f},
+        {"oeuf", 10, 14, 20, 0, 0, 0.2f},         {"tapis_debut", 89, 225, 0, 0, 0, 1},
+        {"tapis_troncon", 150, 225, 0, 0, 0, 1.2f}, {"tapis_traits", 439.5f, 200, 0, 0, 0, 1.1f},
+        {"scie", 70, 70, 0, 0, 0, -0.8f},         {"taser", 25, 300, 0, 0, 0, -0.8f},
+        {"barre", 15, 300, 0, 0, 280, -0.9f},     {"sang", 10, 10, 0, 0, 0, 0.01f},
+        {"flammes", 400, 300, 0, 0, 0, 2},        {"fin", 50, 300, 0, -50, 0, -5},
+        {"progressbar", 400, 10, 2, 0, 0, -6},    {"progresscursor", 15, 15, 2, 0, 0, -6.2f},
+    };
+    for (const Expect& e : table) {
+        SCOPED_TRACE(e.name);
+        ELEMENT3D* el = m.getelement3d(e.name);
+        ASSERT_NE(el, nullptr);
+        D3DXMATRIX s, t, expected;
+        D3DXMatrixScaling(&s, e.sx, e.sy, e.sz);
+        D3DXMatrixTranslation(&t, e.tx, e.ty, e.tz);
+        D3DXMatrixMultiply(&expected, &s, &t);
+        EXPECT_TRUE(D3DXMATRIX(*el->getmatrice()) == expected);
+        auto* o = dynamic_cast<OBJET3D*>(el);
+        ASSERT_NE(o, nullptr);
+        EXPECT_EQ(o->getConteneur(), m.getconteneur("quad"));
+        EXPECT_EQ(o->getAspect(0)->getMateriel(), m.getmateriel("defaultmat"));
+    }
+    EXPECT_NE(m.getelement3d("mur"), nullptr);
+    EXPECT_EQ(dynamic_cast<OBJET3D*>(m.getelement3d("mur"))->getConteneur(), m.getconteneur("cube"));
+    EXPECT_NE(m.getmateriel("joueurmat"), nullptr);
+    EXPECT_EQ(m.getelement3d("piston"), nullptr);
+}
+
+TEST_F(SetupTest, RegisteringTwiceKeepsTheFirstElements)
+{
+    ELEMENT3D* first = m.getelement3d("scie");
+    testing::internal::CaptureStdout();
+    chargerElements3D(&m);
+    testing::internal::GetCapturedStdout();
+    EXPECT_EQ(m.getelement3d("scie"), first);
+}
+
+TEST_F(SetupTest, GridSegments)
+{
+    testing::internal::CaptureStdout();
+    std::unique_ptr<VERTEXBUFFER> square(CREATEGRID(1, 1, 0, 10));
+    std::string trace = testing::internal::GetCapturedStdout();
+    EXPECT_EQ(square->getIteration(), 4); // the outline of a 10 by 10 square
+    EXPECT_EQ(square->getIPrimitiveType(), int(D3DPT_LINELIST));
+    EXPECT_NE(trace.find("8 !"), std::string::npos);
+}
+
+} // namespace
