@@ -126,17 +126,6 @@ void SAVE_FILE::sauversceneXML(ELEMENT3D* element)
 
 LOAD_FILE::LOAD_FILE(MANAGER* m) : fichier(nullptr), manager(m), bufferscene(nullptr) {}
 
-void LOAD_FILE::release(MATERIEL* m)
-{
-    for (auto it = materiaux.begin(); it != materiaux.end(); ++it) {
-        if (*it == m) {
-            materiaux.erase(it);
-            delete m;
-            return;
-        }
-    }
-}
-
 SCENE* LOAD_FILE::chargersceneXML(const char* path)
 {
     bufferscene = nullptr;
@@ -177,8 +166,6 @@ void LOAD_FILE::ParcoursSCENE(TiXmlNode* node, SCENE* scene)
     } else if (isElement(node, "objet3d")) {
         OBJET3D* child = objet3dXML(node);
         scene->addelement3d(child);
-        for (int i = 0; i < child->getNumelement(); ++i)
-            release(child->getAspect(i)->getMateriel());
         delete child;
     }
 }
@@ -212,14 +199,8 @@ void LOAD_FILE::ParcoursOBJET3D(TiXmlNode* node, OBJET3D* objet)
             if (std::string(a->Name()) != "values")
                 continue;
             MATERIEL* materiel = MATERIEL::loadmateriel(a->Value());
-            ASPECT* aspect = objet->getAspect(0);
-            MATERIEL* previous = aspect ? aspect->getMateriel() : nullptr;
-            if (objet->setmateriel(materiel, 0)) {
-                materiaux.push_back(materiel);
-                release(previous);
-            } else {
-                delete materiel;
-            }
+            objet->adoptmateriel(materiel);
+            objet->setmateriel(materiel, 0);
         }
     } else if (isElement(node, "texture")) {
         std::string nom;

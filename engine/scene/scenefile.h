@@ -2,7 +2,6 @@
 // Scene trees as XML files: written through the elements' printXML, read back
 // through the resource manager's names.
 #include <fstream>
-#include <vector>
 
 #include "engine/manager/element3d.h"
 #include "engine/manager/manager.h"
@@ -45,12 +44,7 @@ public:
     void ParcoursOBJET3D(TiXmlNode* node, OBJET3D* objet);
 
 private:
-    // Frees m when this loader made it and still holds it.
-    void release(MATERIEL* m);
-
     TiXmlDocument* fichier;
     MANAGER* manager;
     SCENE* bufferscene;
-    // Materials made from "values" attributes, until their object is copied into a scene.
-    std::vector<MATERIEL*> materiaux;
 };

@@ -75,8 +75,6 @@ void TOVI3DBASHAPP::initToviBashApp(XMANAGER* m)
 {
     manager = m;
     currentscene = nullptr;
-    if (!rootscene)
-        rootscene = new SCENE(nullptr);
 }
 
 void TOVI3DBASHAPP::setRootScene(SCENE* root)
@@ -85,7 +83,16 @@ void TOVI3DBASHAPP::setRootScene(SCENE* root)
     currentscene = nullptr;
 }
 
-SCENE* TOVI3DBASHAPP::getRootScene() { return rootscene; }
+SCENE* TOVI3DBASHAPP::getRootScene()
+{
+    // Made once and kept for the whole run, like the shell that uses it.
+    static SCENE* propre = nullptr;
+    if (rootscene)
+        return rootscene;
+    if (!propre)
+        propre = new SCENE(nullptr);
+    return propre;
+}
 
 SCENE* TOVI3DBASHAPP::getCurrentScene() { return currentscene; }
 
@@ -132,8 +139,8 @@ bool SELECTSCENE::action(int argc, std::string* argv)
     }
     long n;
     SCENE* found = nullptr;
-    if (readInt(argv[1], n) && n >= 0 && n <= static_cast<long>(UINT_MAX) && rootscene)
-        found = rootscene->getScene(static_cast<unsigned>(n));
+    if (readInt(argv[1], n) && n >= 0 && n <= static_cast<long>(UINT_MAX))
+        found = getRootScene()->getScene(static_cast<unsigned>(n));
     if (found) {
         currentscene = found;
         *BASH::oss << "    scene " << argv[1] << " selectionnee" << std::endl;
@@ -292,15 +299,11 @@ bool LOADXMLSCENE::action(int argc, std::string* argv)
     SCENE* loaded = loader.chargersceneXML(argv[1].c_str());
     if (!loaded)
         return false;
-    if (!rootscene) {
-        rootscene = loaded;
-        currentscene = loaded;
-        return true;
-    }
     // The root stores a copy: the copy, its last child, becomes current.
-    rootscene->addelement3d(loaded);
+    SCENE* root = getRootScene();
+    root->addelement3d(loaded);
     delete loaded;
-    currentscene = dynamic_cast<SCENE*>(rootscene->getElement(rootscene->getNumelement()));
+    currentscene = dynamic_cast<SCENE*>(root->getElement(root->getNumelement()));
     return currentscene != nullptr;
 }
 

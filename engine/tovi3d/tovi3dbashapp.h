@@ -13,12 +13,12 @@ public:
     void print(std::ostream& os) override;
     bool action(int argc, std::string* argv) override;
 
-    // Sets the manager and clears the current scene; makes an empty root
-    // scene when none was given yet.
+    // Sets the manager and clears the current scene.
     void initToviBashApp(XMANAGER* m);
     // The tree that "select" searches and "loadxml" adds to; not owned.
     // Clears the current scene, which may belong to the previous tree.
     static void setRootScene(SCENE* root);
+    // The scene given to setRootScene, or the commands' own empty scene.
     static SCENE* getRootScene();
     static SCENE* getCurrentScene();
 
