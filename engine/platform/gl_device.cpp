@@ -1,9 +1,366 @@
 #include "engine/platform/gl_device.h"
+#include "engine/platform/gl_device_impl.h"
+
+#include <GL/glext.h>
+#include <SDL/SDL.h>
+
+#include <cstdio>
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <thread>
 
 namespace platform {
-// Placeholder until the GL device lands: no Direct3D object.
+
+namespace {
+
+class GLDirect3D : public RefCounted<IDirect3D9> {
+public:
+    HRESULT CheckDeviceType(UINT, D3DDEVTYPE, D3DFORMAT, D3DFORMAT, BOOL) override { return D3D_OK; }
+
+    HRESULT CreateDevice(UINT, D3DDEVTYPE, HWND, DWORD, D3DPRESENT_PARAMETERS* params,
+                         IDirect3DDevice9** device) override
+    {
+        if (!params || !device)
+            return D3DERR_INVALIDCALL;
+        *device = nullptr;
+        SDL_Surface* screen = SDL_GetVideoSurface();
+        if (!screen || !(screen->flags & SDL_OPENGL)) {
+            std::fprintf(stderr, "Direct3D: no OpenGL window; open the SDL video mode with SDL_OPENGL first\n");
+            return D3DERR_NOTAVAILABLE;
+        }
+        // A windowed device takes the window's size when none is given.
+        if (params->BackBufferWidth == 0)
+            params->BackBufferWidth = UINT(screen->w);
+        if (params->BackBufferHeight == 0)
+            params->BackBufferHeight = UINT(screen->h);
+        *device = new GLDevice(*params, screen->w, screen->h);
+        return D3D_OK;
+    }
+};
+
+GLenum glBlend(DWORD b)
+{
+    switch (b) {
+    case D3DBLEND_ZERO: return GL_ZERO;
+    case D3DBLEND_ONE: return GL_ONE;
+    case D3DBLEND_SRCCOLOR: return GL_SRC_COLOR;
+    case D3DBLEND_INVSRCCOLOR: return GL_ONE_MINUS_SRC_COLOR;
+    case D3DBLEND_SRCALPHA: return GL_SRC_ALPHA;
+    case D3DBLEND_INVSRCALPHA: return GL_ONE_MINUS_SRC_ALPHA;
+    case 7: return GL_DST_ALPHA;
+    case 8: return GL_ONE_MINUS_DST_ALPHA;
+    case 9: return GL_DST_COLOR;
+    case 10: return GL_ONE_MINUS_DST_COLOR;
+    case 11: return GL_SRC_ALPHA_SATURATE;
+    }
+    return GL_ONE;
+}
+
+GLenum glCompare(DWORD f)
+{
+    return f >= D3DCMP_NEVER && f <= D3DCMP_ALWAYS ? GLenum(GL_NEVER + (f - D3DCMP_NEVER)) : GL_ALWAYS;
+}
+
+} // namespace
+
 IDirect3D9* createGLDirect3D()
 {
-    return nullptr;
+    return new GLDirect3D;
 }
+
+bool readBackBuffer(int x, int y, int width, int height, std::vector<uint32_t>& argb)
+{
+    SDL_Surface* screen = SDL_GetVideoSurface();
+    if (!screen || !(screen->flags & SDL_OPENGL) || width <= 0 || height <= 0)
+        return false;
+    argb.resize(size_t(width) * size_t(height));
+    std::vector<uint32_t> rows(argb.size());
+    glPixelStorei(GL_PACK_ALIGNMENT, 4);
+    glReadBuffer(GL_BACK);
+    glReadPixels(x, screen->h - (y + height), width, height, GL_BGRA, GL_UNSIGNED_INT_8_8_8_8_REV, rows.data());
+    for (int r = 0; r < height; ++r)
+        std::memcpy(&argb[size_t(r) * width], &rows[size_t(height - 1 - r) * width], size_t(width) * 4);
+    return true;
 }
+
+// ---- device -----------------------------------------------------------------
+
+GLDevice::GLDevice(const D3DPRESENT_PARAMETERS& params, int windowWidth, int windowHeight)
+    : StateDevice(params), windowWidth_(windowWidth), windowHeight_(windowHeight)
+{
+    const char* version = reinterpret_cast<const char*>(glGetString(GL_VERSION));
+    const char* extensions = reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS));
+    int major = 0, minor = 0;
+    if (version)
+        std::sscanf(version, "%d.%d", &major, &minor);
+    bgraColors_ = major > 3 || (major == 3 && minor >= 2) ||
+                  (extensions && std::strstr(extensions, "GL_ARB_vertex_array_bgra"));
+
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_COMBINE);
+    glLightModeli(GL_LIGHT_MODEL_LOCAL_VIEWER, GL_TRUE);
+    // Direct3D adds the specular colour after texturing.
+    glLightModeli(GL_LIGHT_MODEL_COLOR_CONTROL, GL_SEPARATE_SPECULAR_COLOR);
+    glCullFace(GL_BACK);
+    glEnableClientState(GL_VERTEX_ARRAY);
+    invalidateCache();
+}
+
+GLDevice::~GLDevice() = default;
+
+void GLDevice::invalidateCache()
+{
+    std::memset(&on_, -1, sizeof on_);
+    frontFace_ = depthFunc_ = blendSrc_ = blendDst_ = alphaFunc_ = polygonMode_ = shadeModel_ = colorMaterialMode_ = 0;
+    depthMask_ = -1;
+    colorWrite_ = alphaRef_ = ambient_ = 0xFFFFFFFFu;
+    for (GLint& v : viewport_)
+        v = -1;
+    depthRange_[0] = depthRange_[1] = -1.0f;
+    boundTexture_ = 0xFFFFFFFFu;
+    for (DWORD& c : combine_)
+        c = 0xFFFFFFFFu;
+    space_ = Space::Unknown;
+    modelviewValid_ = projectionValid_ = materialValid_ = ambientValid_ = false;
+    specularOn_ = false;
+    std::memset(&lightView_, 0xFF, sizeof lightView_); // NaNs: equal to no view
+    for (bool& v : lightValid_)
+        v = false;
+    for (Sampler& s : samplers_)
+        s = Sampler{0, 0, 0, 0};
+}
+
+HRESULT GLDevice::Reset(D3DPRESENT_PARAMETERS* params)
+{
+    HRESULT hr = StateDevice::Reset(params);
+    if (SDL_Surface* screen = SDL_GetVideoSurface()) {
+        windowWidth_ = screen->w;
+        windowHeight_ = screen->h;
+    }
+    invalidateCache();
+    return hr;
+}
+
+void GLDevice::setSwitch(GLenum cap, bool on, int8_t& cached)
+{
+    if (cached == int8_t(on))
+        return;
+    cached = int8_t(on);
+    if (on)
+        glEnable(cap);
+    else
+        glDisable(cap);
+}
+
+void GLDevice::setClientArray(GLenum array, bool on, int8_t& cached)
+{
+    if (cached == int8_t(on))
+        return;
+    cached = int8_t(on);
+    if (on) {
+        glEnableClientState(array);
+        return;
+    }
+    glDisableClientState(array);
+    // Once its array is off, GL uses the current value, which drawing with
+    // the array left undefined: give it Direct3D's value for a missing component.
+    if (array == GL_NORMAL_ARRAY)
+        glNormal3f(0.0f, 0.0f, 0.0f);
+    else if (array == GL_COLOR_ARRAY)
+        glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    else if (array == GL_TEXTURE_COORD_ARRAY)
+        glTexCoord2f(0.0f, 0.0f);
+}
+
+HRESULT GLDevice::Clear(DWORD count, const D3DRECT* rects, DWORD flags, D3DCOLOR color, float z, DWORD stencil)
+{
+    GLbitfield mask = 0;
+    if (flags & D3DCLEAR_TARGET) {
+        glClearColor(float((color >> 16) & 0xFF) / 255.0f, float((color >> 8) & 0xFF) / 255.0f,
+                     float(color & 0xFF) / 255.0f, float(color >> 24) / 255.0f);
+        if (colorWrite_ != 0xF) {
+            glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
+            colorWrite_ = 0xF;
+        }
+        mask |= GL_COLOR_BUFFER_BIT;
+    }
+    if (flags & D3DCLEAR_ZBUFFER) {
+        glClearDepth(z);
+        if (depthMask_ != GL_TRUE) {
+            glDepthMask(GL_TRUE);
+            depthMask_ = GL_TRUE;
+        }
+        mask |= GL_DEPTH_BUFFER_BIT;
+    }
+    if (flags & D3DCLEAR_STENCIL) {
+        glClearStencil(GLint(stencil));
+        mask |= GL_STENCIL_BUFFER_BIT;
+    }
+    if (mask == 0)
+        return D3D_OK;
+
+    // Clearing is limited to the viewport, and to the rectangles when given.
+    const D3DVIEWPORT9& vp = state_.viewport;
+    LONG vx1 = LONG(vp.X), vy1 = LONG(vp.Y), vx2 = LONG(vp.X + vp.Width), vy2 = LONG(vp.Y + vp.Height);
+    bool whole = vx1 <= 0 && vy1 <= 0 && vx2 >= windowWidth_ && vy2 >= windowHeight_;
+    if ((count == 0 || !rects) && whole) {
+        glClear(mask);
+        return D3D_OK;
+    }
+    glEnable(GL_SCISSOR_TEST);
+    DWORD n = count && rects ? count : 1;
+    for (DWORD i = 0; i < n; ++i) {
+        LONG x1 = vx1, y1 = vy1, x2 = vx2, y2 = vy2;
+        if (count && rects) {
+            x1 = std::max(x1, rects[i].x1);
+            y1 = std::max(y1, rects[i].y1);
+            x2 = std::min(x2, rects[i].x2);
+            y2 = std::min(y2, rects[i].y2);
+        }
+        if (x2 <= x1 || y2 <= y1)
+            continue;
+        glScissor(x1, windowHeight_ - y2, x2 - x1, y2 - y1);
+        glClear(mask);
+    }
+    glDisable(GL_SCISSOR_TEST);
+    return D3D_OK;
+}
+
+HRESULT GLDevice::Present(const RECT*, const RECT*, HWND, const RGNDATA*)
+{
+    SDL_GL_SwapBuffers();
+    // The game advances a fixed step per frame: never show frames faster than 60 per second.
+    using namespace std::chrono;
+    if (presented_) {
+        auto due = lastPresent_ + microseconds(16667);
+        while (steady_clock::now() < due)
+            std::this_thread::sleep_until(due);
+    }
+    lastPresent_ = steady_clock::now();
+    presented_ = true;
+    return D3D_OK;
+}
+
+// ---- textures ---------------------------------------------------------------
+
+void GLDevice::releaseTextureName(unsigned name)
+{
+    GLuint n = name;
+    glDeleteTextures(1, &n);
+    if (boundTexture_ == n)
+        boundTexture_ = 0xFFFFFFFFu;
+    if (n < samplers_.size())
+        samplers_[n] = Sampler{0, 0, 0, 0};
+}
+
+void GLDevice::bindTexture(GLuint name)
+{
+    if (boundTexture_ == name)
+        return;
+    glBindTexture(GL_TEXTURE_2D, name);
+    boundTexture_ = name;
+}
+
+void GLDevice::uploadTexture(MemTexture* t)
+{
+    bool fresh = t->backendName == 0;
+    if (fresh) {
+        GLuint name = 0;
+        glGenTextures(1, &name);
+        t->backendName = name;
+        t->backendVersion = 0;
+        if (name >= samplers_.size())
+            samplers_.resize(name + 64, Sampler{0, 0, 0, 0});
+        samplers_[name] = Sampler{0, 0, 0, 0};
+        bindTexture(name);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, 0);
+    }
+    if (t->backendVersion == t->version)
+        return;
+    bindTexture(t->backendName);
+    GLenum type = t->format == D3DFMT_A4R4G4B4 ? GL_UNSIGNED_SHORT_4_4_4_4_REV : GL_UNSIGNED_INT_8_8_8_8_REV;
+    GLint internal = t->format == D3DFMT_X8R8G8B8 ? GL_RGB8 : t->format == D3DFMT_A4R4G4B4 ? GL_RGBA4 : GL_RGBA8;
+    if (fresh)
+        glTexImage2D(GL_TEXTURE_2D, 0, internal, GLsizei(t->width), GLsizei(t->height), 0, GL_BGRA, type,
+                     t->texels.data());
+    else
+        glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, GLsizei(t->width), GLsizei(t->height), GL_BGRA, type,
+                        t->texels.data());
+    t->backendVersion = t->version;
+}
+
+// ---- render states ------------------------------------------------------------
+
+void GLDevice::applyRasterState()
+{
+    const DWORD* rs = state_.renderState;
+
+    DWORD cull = rs[D3DRS_CULLMODE];
+    setSwitch(GL_CULL_FACE, cull == D3DCULL_CW || cull == D3DCULL_CCW, on_.cull);
+    // A Direct3D front face is clockwise on screen; the culled one is the back.
+    GLenum front = cull == D3DCULL_CW ? GL_CCW : GL_CW;
+    if (on_.cull && front != frontFace_) {
+        glFrontFace(front);
+        frontFace_ = front;
+    }
+
+    bool depth = rs[D3DRS_ZENABLE] != D3DZB_FALSE;
+    setSwitch(GL_DEPTH_TEST, depth, on_.depthTest);
+    if (depth) {
+        GLenum func = glCompare(rs[D3DRS_ZFUNC]);
+        if (func != depthFunc_) {
+            glDepthFunc(func);
+            depthFunc_ = func;
+        }
+        GLint mask = rs[D3DRS_ZWRITEENABLE] ? GL_TRUE : GL_FALSE;
+        if (mask != depthMask_) {
+            glDepthMask(GLboolean(mask));
+            depthMask_ = mask;
+        }
+    }
+
+    bool blend = rs[D3DRS_ALPHABLENDENABLE] != 0;
+    setSwitch(GL_BLEND, blend, on_.blend);
+    if (blend) {
+        GLenum src = glBlend(rs[D3DRS_SRCBLEND]), dst = glBlend(rs[D3DRS_DESTBLEND]);
+        if (src != blendSrc_ || dst != blendDst_) {
+            glBlendFunc(src, dst);
+            blendSrc_ = src;
+            blendDst_ = dst;
+        }
+    }
+
+    bool alphaTest = rs[D3DRS_ALPHATESTENABLE] != 0;
+    setSwitch(GL_ALPHA_TEST, alphaTest, on_.alphaTest);
+    if (alphaTest) {
+        GLenum func = glCompare(rs[D3DRS_ALPHAFUNC]);
+        DWORD ref = rs[D3DRS_ALPHAREF] & 0xFF;
+        if (func != alphaFunc_ || ref != alphaRef_) {
+            glAlphaFunc(func, float(ref) / 255.0f);
+            alphaFunc_ = func;
+            alphaRef_ = ref;
+        }
+    }
+
+    DWORD write = rs[D3DRS_COLORWRITEENABLE] & 0xF;
+    if (write != colorWrite_) {
+        glColorMask(GLboolean(write & 1), GLboolean((write >> 1) & 1), GLboolean((write >> 2) & 1),
+                    GLboolean((write >> 3) & 1));
+        colorWrite_ = write;
+    }
+
+    DWORD fill = rs[D3DRS_FILLMODE];
+    GLenum mode = fill == D3DFILL_POINT ? GL_POINT : fill == D3DFILL_WIREFRAME ? GL_LINE : GL_FILL;
+    if (mode != polygonMode_) {
+        glPolygonMode(GL_FRONT_AND_BACK, mode);
+        polygonMode_ = mode;
+    }
+    GLenum shade = rs[D3DRS_SHADEMODE] == 1 ? GL_FLAT : GL_SMOOTH;
+    if (shade != shadeModel_) {
+        glShadeModel(shade);
+        shadeModel_ = shade;
+    }
+}
+
+} // namespace platform
