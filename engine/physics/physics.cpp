@@ -1,5 +1,7 @@
 #include "engine/physics/physics.h"
 
+#include <chipmunk/chipmunk_structs.h>
+
 #include <cmath>
 
 cpSpace* space = nullptr;
@@ -163,4 +165,9 @@ cpFloat PhysicsManager::getVelLimit(const cpBody* body)
 {
     const BodyData* d = bodyData(body);
     return d ? d->velLimit : INFINITY;
+}
+
+bool PhysicsManager::isCircle(const cpShape* rShape)
+{
+    return rShape && rShape->klass && rShape->klass->type == CP_CIRCLE_SHAPE;
 }

@@ -28,6 +28,9 @@ public:
 
     static void update();
 
+    // Only circles have a radius; asking a box for one would stop the program.
+    static bool isCircle(const cpShape* rShape);
+
     static void setVelLimit(cpBody* body, cpFloat limit);
     static cpFloat getVelLimit(const cpBody* body);
 };

@@ -1,0 +1,33 @@
+#include "game/entities/Oeuf.h"
+
+#include "game/entities/Poulet.h"
+#include "game/game/contacts.h"
+#include "game/game/gaya.h"
+#include "game/game/zeus.h"
+#include "game/utils/son.h"
+
+Oeuf::Oeuf(Zeus* deus, ELEMENT3D* e, ETYPE etype, cpShape* cpshape) : Entitee(deus, e, etype, cpshape) {}
+
+void Oeuf::update(int t)
+{
+    Entitee::update(t);
+    if (!aSupprimer)
+        eclotPoulets();
+}
+
+void Oeuf::eclotPoulets()
+{
+    float rayon = getTaille();
+    for (auto& entree : zeus->rEntiteMap_) {
+        Entitee* e = entree.second;
+        if (e->type != ETYPE_POULET || !toucheCercle(position, e->position, rayon + e->getTaille()))
+            continue;
+        Poulet* poussin = Gaya::getPoulet();
+        poussin->setXY(static_cast<float>(position.x), static_cast<float>(position.y));
+        zeus->addEntiteeToWorld(poussin);
+        aSupprimer = true;
+        ++zeus->stats.iEclosions;
+        SON::jouerPondre();
+        return;
+    }
+}

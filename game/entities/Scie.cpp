@@ -1,0 +1,117 @@
+#include "game/entities/Scie.h"
+
+#include "engine/manager/element3d.h"
+#include "engine/manager/xmanager.h"
+#include "game/entities/Poulet.h"
+#include "game/game/contacts.h"
+#include "game/game/gaya.h"
+#include "game/game/random.h"
+#include "game/game/zeus.h"
+#include "game/utils/son.h"
+
+#include <cmath>
+
+Scie::Scie(Zeus* deus, ELEMENT3D* e, ETYPE etype, cpShape* cpshape, float difficulty)
+    : Entitee(deus, e, etype, cpshape), longueur(0), vitesse(0), parcouru(0), etat(ETAT_RENTREE), dureeEtat(0),
+      iOrientation(1), fRotation(0), rBarre(nullptr)
+{
+    longueur = gameRand() % 300 + 100;
+    rBarre = Gaya::lemanager ? Gaya::lemanager->getelement3d("barre") : nullptr;
+    float vMin = static_cast<float>(difficulty * 0.15 + 0.05);
+    float vMax = static_cast<float>(difficulty * 0.3 + 0.1);
+    vitesse = static_cast<float>((vMax - vMin) * (gameRand() / 32767.0) + vMin);
+    iOrientation = (gameRand() % 2) * 2 - 1;
+}
+
+void Scie::deplacer(float dy)
+{
+    setXY(static_cast<float>(position.x), static_cast<float>(position.y) + dy);
+}
+
+void Scie::update(int t)
+{
+    fRotation += t * 0.005f;
+    Entitee::update(t);
+    trancherPoulets();
+
+    float duree = longueur / vitesse;
+    switch (etat) {
+    case ETAT_RENTREE:
+        if (t + dureeEtat >= 3000) {
+            etat = ETAT_ETEND;
+            dureeEtat = 0;
+            parcouru = 0;
+        } else {
+            dureeEtat += t;
+        }
+        break;
+    case ETAT_ETEND:
+        if (t + dureeEtat >= duree) {
+            // The last step covers whatever remains, so the saw stands exactly out.
+            deplacer(iOrientation * (longueur - parcouru));
+            etat = ETAT_ETENDUE;
+            dureeEtat = 0;
+            parcouru = static_cast<float>(longueur);
+        } else {
+            parcouru += t * vitesse;
+            deplacer(iOrientation * t * vitesse);
+            dureeEtat += t;
+        }
+        break;
+    case ETAT_ETENDUE:
+        if (t + dureeEtat >= 1000) {
+            etat = ETAT_RENTRE;
+            dureeEtat = 0;
+        } else {
+            dureeEtat += t;
+        }
+        break;
+    case ETAT_RENTRE:
+        if (t + dureeEtat >= duree) {
+            deplacer(-iOrientation * parcouru);
+            etat = ETAT_RENTREE;
+            dureeEtat = 0;
+            parcouru = 0;
+        } else {
+            dureeEtat += t;
+            parcouru -= t * vitesse;
+            deplacer(-iOrientation * t * vitesse);
+        }
+        break;
+    }
+}
+
+void Scie::afficher()
+{
+    D3DXMATRIXA16 rotation, translation, m;
+    D3DXMatrixTranslation(&translation, static_cast<float>(position.x), static_cast<float>(position.y), 0);
+    if (elem) {
+        D3DXMatrixRotationZ(&rotation, fRotation);
+        D3DXMatrixMultiply(&m, &rotation, &translation);
+        elem->afficher(&m);
+    }
+    if (rBarre) {
+        // The arm always points away from the belt.
+        D3DXMatrixRotationZ(&rotation, static_cast<float>((0.5 + 0.5 * iOrientation) * M_PI));
+        D3DXMatrixMultiply(&m, &rotation, &translation);
+        rBarre->afficher(&m);
+    }
+}
+
+void Scie::trancherPoulets()
+{
+    float rayon = getTaille();
+    for (auto& entree : zeus->rEntiteMap_) {
+        Entitee* e = entree.second;
+        if (e->type != ETYPE_POULET)
+            continue;
+        Poulet* poulet = static_cast<Poulet*>(e);
+        if (toucheCercle(position, poulet->position, rayon + poulet->getTaille())) {
+            if (!poulet->aSupprimer)
+                ++zeus->stats.iMortsScie;
+            poulet->mourir();
+            ++zeus->stats.iSonsScie;
+            SON::jouerSprotch();
+        }
+    }
+}

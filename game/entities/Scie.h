@@ -1,0 +1,27 @@
+#pragma once
+// A saw on one edge of the belt: it spins, slides across and back, and cuts.
+#include "game/entities/Entitee.h"
+
+class Scie : public Entitee {
+public:
+    enum ETAT { ETAT_RENTREE = 0, ETAT_ETEND = 1, ETAT_ETENDUE = 2, ETAT_RENTRE = 3 };
+
+    Scie(Zeus* deus, ELEMENT3D* e, ETYPE etype, cpShape* cpshape, float difficulty);
+
+    void update(int t) override;
+    void afficher() override;
+    void trancherPoulets();
+
+    int longueur;
+    float vitesse;
+    float parcouru;
+    ETAT etat;
+    float dureeEtat;
+    // The direction along y in which the saw goes out into the belt.
+    int iOrientation;
+    float fRotation;
+    ELEMENT3D* rBarre;
+
+private:
+    void deplacer(float dy);
+};

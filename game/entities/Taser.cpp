@@ -1,0 +1,80 @@
+#include "game/entities/Taser.h"
+
+#include "engine/manager/element3d.h"
+#include "engine/manager/xmanager.h"
+#include "game/entities/Poulet.h"
+#include "game/game/contacts.h"
+#include "game/game/gaya.h"
+#include "game/game/random.h"
+#include "game/game/zeus.h"
+
+Taser::Taser(Zeus* deus, ELEMENT3D* e, ETYPE etype, cpShape* cpshape, float)
+    : Entitee(deus, e, etype, cpshape), etat(TETAT_INACTIF), dureeEtat(0)
+{
+    // Out of step with the other tasers: the first charge comes 1001 to 15000 ms in.
+    dureeEtat = gameRand() % 14000 - 10000;
+}
+
+Taser::~Taser() { delete elem; }
+
+void Taser::update(int t)
+{
+    Entitee::update(t);
+    dureeEtat += t;
+    switch (etat) {
+    case TETAT_INACTIF:
+        if (dureeEtat >= 5000) {
+            etat = TETAT_PREPARATION;
+            dureeEtat = 0;
+        }
+        break;
+    case TETAT_PREPARATION:
+        if (dureeEtat >= 1000) {
+            etat = TETAT_ACTIF;
+            dureeEtat = 0;
+        }
+        break;
+    case TETAT_ACTIF:
+        if (dureeEtat >= 500) {
+            etat = TETAT_INACTIF;
+            dureeEtat = 0;
+        }
+        tase();
+        break;
+    }
+    updateAnimation(t);
+}
+
+void Taser::updateAnimation(int)
+{
+    const char* nom;
+    switch (etat) {
+    case TETAT_PREPARATION:
+        nom = "taser_charge_tex";
+        break;
+    case TETAT_ACTIF:
+        nom = dureeEtat % 50 <= 25 ? "taser_eclaire_1_tex" : "taser_eclaire_2_tex";
+        break;
+    default:
+        nom = "taser_inactif_tex";
+        break;
+    }
+    if (elem && Gaya::lemanager)
+        elem->settexture(Gaya::lemanager->gettexture(nom), 0);
+}
+
+bool Taser::isActif() { return etat == TETAT_ACTIF; }
+
+void Taser::tase()
+{
+    if (!isActif())
+        return;
+    for (auto& entree : zeus->rEntiteMap_) {
+        Entitee* e = entree.second;
+        if (e->type != ETYPE_POULET)
+            continue;
+        Poulet* poulet = static_cast<Poulet*>(e);
+        if (toucheLigne(position, poulet->position, poulet->getTaille()))
+            poulet->isTase = 1;
+    }
+}

@@ -1,0 +1,206 @@
+#include "game/game/zeus.h"
+
+#include "engine/physics/physics.h"
+#include "game/entities/Entitee.h"
+#include "game/entities/Poulet.h"
+#include "game/entities/Grain.h"
+#include "game/entities/Oeuf.h"
+#include "game/entities/Scie.h"
+#include "game/entities/Taser.h"
+#include "game/game/gaya.h"
+#include "game/game/random.h"
+
+namespace {
+
+const double DEMI_LARGEUR = 200;
+const double BORD_DEBUT = -40;
+const double ARRIVEE = 8000;
+const int FIN_OBSTACLES = 7500;
+
+void detruire(Entitee* e)
+{
+    if (e->shape) {
+        PhysicsManager::removeShapeFromSpace(e->shape);
+        PhysicsManager::freeShape(e->shape);
+    }
+    delete e;
+}
+
+}
+
+Zeus::Zeus()
+    : fDifficultee_(0), iNextOeufChrono_(0), iNextGrainChrono_(0), fMousePosX_(0), fMousePosY_(0), fCamCenterX_(0)
+{
+    PhysicsManager::initChipmunk();
+    PhysicsManager::setDefaultCollisionFunc(nullptr, nullptr, nullptr, nullptr, this);
+}
+
+Zeus::~Zeus()
+{
+    for (auto& entree : rEntiteMap_)
+        detruire(entree.second);
+    for (Entitee* e : rAInsererVec_)
+        detruire(e);
+}
+
+// Bounds are a·d + b in double from the single-precision d, truncated towards zero.
+int Zeus::tirer(double aMin, double bMin, double aMax, double bMax)
+{
+    int iMin = static_cast<int>(aMin * fDifficultee_ + bMin);
+    int iMax = static_cast<int>(aMax * fDifficultee_ + bMax);
+    int n = iMax - iMin;
+    if (n <= 0)
+        return iMin;
+    return iMin + gameRand() % n;
+}
+
+int Zeus::generateNextOeufChrono() { return tirer(2000, 3000, 10000, 10000); }
+int Zeus::generateNextGrainChrono() { return tirer(-2700, 3000, -4000, 5000); }
+int Zeus::generateNextScieDistance() { return tirer(-200, 300, -800, 1200); }
+int Zeus::generateNextTaserDistance() { return tirer(-200, 300, -1400, 2000); }
+
+void Zeus::cleanLevel()
+{
+    for (auto& entree : rEntiteMap_)
+        entree.second->aSupprimer = true;
+    nettoyer();
+}
+
+void Zeus::initLevel(float fDifficultee)
+{
+    cleanLevel();
+    fDifficultee_ = fDifficultee;
+    iNextOeufChrono_ = generateNextOeufChrono();
+    iNextGrainChrono_ = generateNextGrainChrono();
+
+    for (int x = generateNextScieDistance() + 300; x <= FIN_OBSTACLES; x += generateNextScieDistance()) {
+        Scie* scie = Gaya::getScie();
+        // A saw sits on one edge and reaches inwards.
+        scie->setXY(static_cast<float>(x), scie->iOrientation == -1 ? 250.0f : -250.0f);
+        addEntiteeToWorld(scie);
+    }
+    for (int x = generateNextTaserDistance() + 300; x <= FIN_OBSTACLES; x += generateNextTaserDistance()) {
+        Entitee* taser = Gaya::getTaser();
+        taser->setXY(static_cast<float>(x), 0);
+        addEntiteeToWorld(taser);
+    }
+}
+
+void Zeus::update(int iElapsedTime)
+{
+    inserer();
+    if (static_cast<int>(rEntiteMap_.size()) > stats.iMaxEntitees)
+        stats.iMaxEntitees = static_cast<int>(rEntiteMap_.size());
+    for (auto& entree : rEntiteMap_)
+        entree.second->update(iElapsedTime);
+    PhysicsManager::update();
+    creerObstacles(iElapsedTime);
+    deplacerTapis(iElapsedTime);
+    choirEntitee();
+    nettoyer();
+}
+
+void Zeus::render()
+{
+    static const ETYPE ordre[] = {ETYPE_POULETTOMBE, ETYPE_SANG,   ETYPE_GRAIN, ETYPE_OEUF,  ETYPE_OEUF,
+                                  ETYPE_POULET,      ETYPE_SCIE,   ETYPE_BARRE, ETYPE_TASER, ETYPE_PISTON};
+    for (ETYPE type : ordre)
+        for (auto& entree : rEntiteMap_)
+            if (entree.second->type == type)
+                entree.second->afficher();
+    for (auto& entree : rEntiteMap_)
+        entree.second->afficher();
+}
+
+void Zeus::addEntiteeToWorld(Entitee* entitee) { rAInsererVec_.push_back(entitee); }
+
+void Zeus::setMousePosition(float fMousePosX, float fMousePosY)
+{
+    fMousePosX_ = fMousePosX;
+    fMousePosY_ = fMousePosY;
+}
+
+void Zeus::creerObstacles(int iElapsedTime)
+{
+    iNextOeufChrono_ -= iElapsedTime;
+    iNextGrainChrono_ -= iElapsedTime;
+    if (iNextGrainChrono_ <= 0) {
+        Entitee* grain = Gaya::getGrain();
+        int y = gameRand() % 400 - 200;
+        grain->setXY(fCamCenterX_ + 500, static_cast<float>(y));
+        addEntiteeToWorld(grain);
+        iNextGrainChrono_ = generateNextGrainChrono();
+    }
+    if (iNextOeufChrono_ <= 0) {
+        Entitee* oeuf = Gaya::getOeuf();
+        int y = gameRand() % 400 - 200;
+        oeuf->setXY(fCamCenterX_ + 500, static_cast<float>(y));
+        iNextOeufChrono_ = generateNextOeufChrono();
+        addEntiteeToWorld(oeuf);
+    }
+}
+
+void Zeus::deplacerTapis(int iElapsedTime)
+{
+    for (auto& entree : rEntiteMap_) {
+        Entitee* e = entree.second;
+        if (e->type == ETYPE_GRAIN || e->type == ETYPE_OEUF || e->type == ETYPE_SANG)
+            e->setXY(static_cast<float>(e->position.x) - iElapsedTime * 0.05f, static_cast<float>(e->position.y));
+    }
+}
+
+void Zeus::choirEntitee()
+{
+    for (auto& entree : rEntiteMap_) {
+        Entitee* e = entree.second;
+        bool tombe = false;
+        if (e->type == ETYPE_POULET && (e->position.y > DEMI_LARGEUR || e->position.y < -DEMI_LARGEUR)) {
+            if (!e->aSupprimer)
+                ++stats.iTombes;
+            static_cast<Poulet*>(e)->tombe(e->position.y >= DEMI_LARGEUR);
+            tombe = true;
+        }
+        // A chicken that already went over a side this frame leaves one falling chicken, not two.
+        if (e->position.x < BORD_DEBUT && !tombe) {
+            if (e->type == ETYPE_POULET) {
+                if (!e->aSupprimer)
+                    ++stats.iTombes;
+                static_cast<Poulet*>(e)->tombe(false);
+            } else if (e->type == ETYPE_GRAIN || e->type == ETYPE_SANG || e->type == ETYPE_OEUF) {
+                e->tombe(false);
+            }
+        }
+        if (e->position.x >= ARRIVEE && e->type == ETYPE_POULET) {
+            if (!e->aSupprimer)
+                ++stats.iArrives;
+            e->aSupprimer = true;
+        }
+    }
+}
+
+void Zeus::nettoyer()
+{
+    std::vector<int> ids;
+    for (auto& entree : rEntiteMap_)
+        if (entree.second->aSupprimer)
+            ids.push_back(entree.first);
+    for (auto it = ids.rbegin(); it != ids.rend(); ++it) {
+        auto trouve = rEntiteMap_.find(*it);
+        if (trouve == rEntiteMap_.end())
+            continue;
+        Entitee* e = trouve->second;
+        rEntiteMap_.erase(trouve);
+        detruire(e);
+    }
+}
+
+void Zeus::inserer()
+{
+    while (!rAInsererVec_.empty()) {
+        Entitee* e = rAInsererVec_.back();
+        rAInsererVec_.pop_back();
+        rEntiteMap_[e->id] = e;
+        if (e->shape)
+            PhysicsManager::addShapeToSpace(e->shape);
+    }
+}

@@ -1,0 +1,61 @@
+#pragma once
+// The level director: holds every entity, lays out a level and runs the world.
+#include <map>
+#include <vector>
+
+class Entitee;
+
+// What happened since the director was made; read by the headless simulation.
+struct ZeusStats {
+    int iPouletsCrees = 0;
+    int iMortsScie = 0;
+    int iMortsGavage = 0;
+    int iTombes = 0;
+    int iArrives = 0;
+    int iEclosions = 0;
+    int iGrainsManges = 0;
+    int iSonsScie = 0;
+    int iMaxEntitees = 0;
+};
+
+class Zeus {
+public:
+    Zeus();
+    // Destroys whatever it still holds, queued or in the map.
+    ~Zeus();
+    Zeus(const Zeus&) = delete;
+    Zeus& operator=(const Zeus&) = delete;
+
+    void initLevel(float fDifficultee);
+    void cleanLevel();
+    void update(int iElapsedTime);
+    void render();
+    // The entity joins the map at the start of the next update.
+    void addEntiteeToWorld(Entitee* entitee);
+    void setMousePosition(float fMousePosX, float fMousePosY);
+
+    int generateNextOeufChrono();
+    int generateNextGrainChrono();
+    int generateNextScieDistance();
+    int generateNextTaserDistance();
+
+    void creerObstacles(int iElapsedTime);
+    void deplacerTapis(int iElapsedTime);
+    void choirEntitee();
+    void nettoyer();
+    void inserer();
+
+    std::map<int, Entitee*> rEntiteMap_;
+    std::vector<Entitee*> rAInsererVec_;
+    float fDifficultee_;
+    int iNextOeufChrono_;
+    int iNextGrainChrono_;
+    float fMousePosX_;
+    float fMousePosY_;
+    float fCamCenterX_;
+
+    ZeusStats stats;
+
+private:
+    int tirer(double aMin, double bMin, double aMax, double bMax);
+};
