@@ -1,0 +1,229 @@
+// Runs the game's world without a window: the level director, the factory, the
+// entities and the physics, with the main loop's camera and group-of-four rules,
+// drawn on a recording device, under a pointer that wanders or follows a script.
+// Prints what happened to the flock.
+#include "engine/lua3d/managerlua.h"
+#include "engine/manager/xmanager.h"
+#include "engine/platform/recording_device.h"
+#include "game/game/camerafollow.h"
+#include "game/game/gaya.h"
+#include "game/game/random.h"
+#include "game/game/zeus.h"
+#include "game/setup.h"
+#include "game/utils/mathutils.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <iostream>
+#include <map>
+#include <random>
+#include <string>
+
+namespace {
+
+const float DIFFICULTES[10] = {0.0f, 0.1f, 0.2f, 0.3f, 0.4f, 0.5f, 0.6f, 0.7f, 0.8f, 1.0f};
+
+struct Options {
+    int frames = 20000;
+    int touche = 1;
+    uint32_t graine = 1;
+    int choix = 0;
+    std::string pointeur = "wander";
+    std::string script;
+    std::string ressources;
+    bool dessiner = true;
+    int trace = 0;
+};
+
+void usage()
+{
+    std::cerr << "usage: plumfall-headless [--frames N] [--difficulty 1..10] [--seed S] [--choose-at FRAME]\n"
+                 "                         [--pointer wander|still|script] [--pointer-script FILE]\n"
+                 "                         [--resources script.lua] [--no-render] [--trace EVERY]\n"
+                 "  --pointer-script: lines \"frame x y\", a mouse motion to window pixel (x, y) in that frame\n";
+}
+
+bool lire(int argc, char** argv, Options& o)
+{
+    for (int i = 1; i < argc; ++i) {
+        std::string a = argv[i];
+        auto suivant = [&](const char*& v) {
+            if (i + 1 >= argc)
+                return false;
+            v = argv[++i];
+            return true;
+        };
+        const char* v = nullptr;
+        if (a == "--no-render") {
+            o.dessiner = false;
+        } else if (a == "--help" || a == "-h") {
+            return false;
+        } else if (!suivant(v)) {
+            std::cerr << "missing value after " << a << "\n";
+            return false;
+        } else if (a == "--frames") {
+            o.frames = std::atoi(v);
+        } else if (a == "--difficulty") {
+            o.touche = std::atoi(v);
+        } else if (a == "--seed") {
+            o.graine = static_cast<uint32_t>(std::strtoul(v, nullptr, 10));
+        } else if (a == "--choose-at") {
+            o.choix = std::atoi(v);
+        } else if (a == "--pointer") {
+            o.pointeur = v;
+        } else if (a == "--pointer-script") {
+            o.pointeur = "script";
+            o.script = v;
+        } else if (a == "--resources") {
+            o.ressources = v;
+        } else if (a == "--trace") {
+            o.trace = std::atoi(v);
+        } else {
+            std::cerr << "unknown option " << a << "\n";
+            return false;
+        }
+    }
+    if (o.touche < 1 || o.touche > 10 || o.frames < 0) {
+        std::cerr << "difficulty is an F-key number from 1 to 10\n";
+        return false;
+    }
+    if (o.pointeur != "wander" && o.pointeur != "still" && o.pointeur != "script") {
+        std::cerr << "unknown pointer mode " << o.pointeur << "\n";
+        return false;
+    }
+    return true;
+}
+
+// Mouse motions in window pixels, as SDL would deliver them.
+class Pointeur {
+public:
+    explicit Pointeur(const Options& o) : mode(o.pointeur), hasard(o.graine ^ 0x9E3779B9u)
+    {
+        if (mode == "script") {
+            std::ifstream f(o.script);
+            if (!f)
+                std::cerr << "cannot read pointer script " << o.script << "\n";
+            int frame, x, y;
+            while (f >> frame >> x >> y)
+                script.emplace(frame, std::make_pair(x, y));
+        }
+    }
+
+    // True when the pointer moved in this frame; (x, y) is then where it is.
+    bool bouger(int frame, int& x, int& y)
+    {
+        if (mode == "still") {
+            x = 600;
+            y = 300;
+            return frame == 0;
+        }
+        if (mode == "script") {
+            auto it = script.find(frame);
+            if (it == script.end())
+                return false;
+            x = it->second.first;
+            y = it->second.second;
+            return true;
+        }
+        // A hand that mostly leads the flock forward and sweeps across the belt.
+        if (frame % 10 == 0) {
+            std::uniform_real_distribution<float> cx(440, 780), cy(150, 450);
+            cibleX = cx(hasard);
+            cibleY = cy(hasard);
+        }
+        float nx = px + (cibleX - px) * 0.2f, ny = py + (cibleY - py) * 0.2f;
+        bool bouge = static_cast<int>(nx) != static_cast<int>(px) || static_cast<int>(ny) != static_cast<int>(py);
+        px = nx;
+        py = ny;
+        x = static_cast<int>(px);
+        y = static_cast<int>(py);
+        return bouge || frame == 0;
+    }
+
+private:
+    std::string mode;
+    std::mt19937 hasard;
+    std::multimap<int, std::pair<int, int>> script;
+    float px = 600, py = 300, cibleX = 600, cibleY = 300;
+};
+
+int compterPoulets(Zeus& zeus)
+{
+    int n = 0;
+    for (auto& e : zeus.rEntiteMap_)
+        n += e.second->type == ETYPE_POULET;
+    return n;
+}
+
+}
+
+int main(int argc, char** argv)
+{
+    Options o;
+    if (!lire(argc, argv, o)) {
+        usage();
+        return 2;
+    }
+
+    platform::RecordingDevice device;
+    device.recording = false;
+    XMANAGER manager(&device);
+    initall(&device);
+    if (!o.ressources.empty())
+        LUALOADER::loadfromlua(&manager, o.ressources.c_str());
+    chargercube(&manager, &device);
+    chargerElements3D(&manager);
+
+    gameSrand(o.graine);
+    Zeus zeus;
+    Gaya::init(&zeus, &manager);
+    CameraFollow camera;
+    Pointeur pointeur(o);
+
+    float fDifficultee = -1.0f;
+    int groupes = 0;
+    for (int frame = 0; frame < o.frames; ++frame) {
+        if (frame == o.choix && fDifficultee == -1.0f) {
+            fDifficultee = DIFFICULTES[o.touche - 1];
+            zeus.initLevel(fDifficultee);
+        }
+        int x, y;
+        if (pointeur.bouger(frame, x, y)) {
+            float fPosX = 0, fPosY = 0;
+            getGameCoordFromScreenCoord(800, 600, 800, 600, camera.fCamCenterX, 0, static_cast<float>(x - 400),
+                                        static_cast<float>(y - 300), &fPosX, &fPosY);
+            zeus.setMousePosition(fPosX, fPosY);
+        }
+        zeus.update(30);
+        camera.suivre(&zeus, fDifficultee);
+        groupes += camera.bGroupeCree;
+        if (o.dessiner)
+            zeus.render();
+        if (o.trace > 0 && frame % o.trace == 0)
+            std::printf("frame %d: camera x %.1f, chickens %d, entities %zu\n", frame, camera.fCamCenterX,
+                        compterPoulets(zeus), zeus.rEntiteMap_.size());
+    }
+
+    const ZeusStats& s = zeus.stats;
+    std::printf("frames: %d\n", o.frames);
+    std::printf("difficulty: F%d (%.1f)\n", o.touche, DIFFICULTES[o.touche - 1]);
+    std::printf("seed: %u\n", o.graine);
+    std::printf("pointer: %s\n", o.pointeur.c_str());
+    std::printf("live chickens: %d\n", compterPoulets(zeus));
+    std::printf("chickens made: %d\n", s.iPouletsCrees);
+    std::printf("groups of four: %d\n", groupes);
+    std::printf("hatches: %d\n", s.iEclosions);
+    std::printf("dead by saw: %d\n", s.iMortsScie);
+    std::printf("dead by overeating: %d\n", s.iMortsGavage);
+    std::printf("fallen: %d\n", s.iTombes);
+    std::printf("finished at 8000: %d\n", s.iArrives);
+    std::printf("grains eaten: %d\n", s.iGrainsManges);
+    std::printf("saw sounds: %d\n", s.iSonsScie);
+    std::printf("max entity count: %d\n", s.iMaxEntitees);
+    std::printf("camera x: %.1f\n", camera.fCamCenterX);
+    if (o.dessiner)
+        std::printf("draw calls: %zu\n", device.drawCalls());
+    return 0;
+}
