@@ -40,10 +40,10 @@ BASH::~BASH() { list.eraseall(0); }
 
 bool BASH::add(const char* name, BASH_APP* app)
 {
-    if (list.tab.count(name))
+    if (!app || list.tab.count(name ? name : ""))
         return false;
     app->parent = this;
-    return list.set(name, app);
+    return list.set(name ? name : "", app);
 }
 
 bool BASH::setStream(std::ostream* s)

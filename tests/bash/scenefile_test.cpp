@@ -114,7 +114,7 @@ TEST_F(SceneFile, SceneWithObjectAndChildRoundTrips)
 
 TEST_F(SceneFile, SpecialCharactersInNamesRoundTrip)
 {
-    const char* cname = "a<b>&\"c'd";
+    const char* cname = "a<b>&\"c'd\xc3\xa9";
     const char* tname = "t&x\ny";
     CONTENEUR* c = res.conteneur(cname);
     TEXTURE* t = res.texture(tname);
@@ -127,7 +127,7 @@ TEST_F(SceneFile, SpecialCharactersInNamesRoundTrip)
     }
     auto lines = readLines("special.xml");
     ASSERT_EQ(lines.size(), 6u);
-    EXPECT_EQ(lines[1].rfind("<objet3d conteneur = \"a&lt;b&gt;&amp;&quot;c&apos;d\"   matrice = \"", 0), 0u);
+    EXPECT_EQ(lines[1].rfind("<objet3d conteneur = \"a&lt;b&gt;&amp;&quot;c&apos;d\xc3\xa9\"   matrice = \"", 0), 0u);
     EXPECT_EQ(lines[3], "<texture nom = \"t&amp;x&#x0A;y\"   stage = \"0\" ></texture>");
     auto back = load("special.xml");
     ASSERT_TRUE(back);

@@ -102,9 +102,12 @@ TEST_F(LuaTest, ScriptUsingEveryFunction)
 {
     // A 2 x 2 binary pixmap.
     writeFile("pix.ppm", std::string("P6\n2 2\n255\n") + std::string(12, '\x7f'));
+    writeFile("tri.x", "xof 0303txt 0032\nMesh tri {\n 3;\n 0.0;0.0;0.0;,\n 1.0;0.0;0.0;,\n 0.0;1.0;0.0;;\n"
+                       " 1;\n 3;0,1,2;;\n}\n");
     writeFile("obj.mat", "obj.mat\n1 0 0 0\n0 1 0 0\n0 0 1 0\n10 20 30 1\n");
     Output o = run("loadtexture('pix.ppm', 'tex')\n"
-                   "loadmesh('missing.x', 'mesh')\n"
+                   "loadmesh('tri.x', 'mesh')\n"
+                   "loadmesh('missing.x', 'absent')\n"
                    "loadmateriel(1,0,0,1, 0,1,0,1, 0,0,1,1, 0.5,0.5,0.5,1, 8, 'rouge')\n"
                    "loaddefaultmateriel(1, 0.5, 0, 20, 'm')\n"
                    "loadvertexbuffer({{0,0,0,0,0,255,255,255,255}}, 322, 4, 'vb')\n"
@@ -117,7 +120,7 @@ TEST_F(LuaTest, ScriptUsingEveryFunction)
     EXPECT_EQ(o.err, "");
     EXPECT_EQ(LUALOADER::getmanager(), nullptr);
     expectInOrder(o.out, {"chargement de lualoadtexturelua\n", "chargement de lualoadmesh  mesh\n",
-                          "chargement du mesh : missing.x a echoue \n", "il y va\n", "chargement vertexbuffer\n",
+                          "chargement de lualoadmesh  absent\n", "chargement du mesh : missing.x a echoue \n", "il y va\n", "chargement vertexbuffer\n",
                           "j est egale a 1\n",
                           "le suis tableau est dans la stack il a 9 valeurs dans le bide\n",
                           "6\n7\n8\n9\n10\n11\n12\n13\n14\n",
@@ -128,7 +131,9 @@ TEST_F(LuaTest, ScriptUsingEveryFunction)
     TEXTURE* tex = manager.gettexture("tex");
     ASSERT_NE(tex, nullptr);
     EXPECT_STREQ(tex->getName(), "tex");
-    EXPECT_EQ(manager.getconteneur("mesh"), nullptr);
+    ASSERT_NE(manager.getconteneur("mesh"), nullptr);
+    EXPECT_STREQ(manager.getconteneur("mesh")->getName(), "mesh");
+    EXPECT_EQ(manager.getconteneur("absent"), nullptr);
 
     MATERIEL* rouge = manager.getmateriel("rouge");
     ASSERT_NE(rouge, nullptr);
