@@ -8,7 +8,8 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
-#include <thread>
+#include <cerrno>
+#include <ctime>
 
 namespace platform {
 
@@ -231,13 +232,20 @@ HRESULT GLDevice::Present(const RECT*, const RECT*, HWND, const RGNDATA*)
 {
     SDL_GL_SwapBuffers();
     // The game advances a fixed step per frame: never show frames faster than 60 per second.
-    using namespace std::chrono;
+    timespec now;
+    clock_gettime(CLOCK_MONOTONIC, &now);
     if (presented_) {
-        auto due = lastPresent_ + microseconds(16667);
-        while (steady_clock::now() < due)
-            std::this_thread::sleep_until(due);
+        timespec due = lastPresent_;
+        due.tv_nsec += 16666667;
+        if (due.tv_nsec >= 1000000000) {
+            due.tv_nsec -= 1000000000;
+            ++due.tv_sec;
+        }
+        while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &due, nullptr) == EINTR) {
+        }
+        clock_gettime(CLOCK_MONOTONIC, &now);
     }
-    lastPresent_ = steady_clock::now();
+    lastPresent_ = now;
     presented_ = true;
     return D3D_OK;
 }

@@ -44,6 +44,12 @@ GLenum glPrimitive(D3DPRIMITIVETYPE type)
     return GL_TRIANGLES;
 }
 
+// GL rasterisers light a pixel whose centre lies on a horizontal edge below
+// the edge, Direct3D above it (top-left rule). Lifting everything by a small
+// fraction of a pixel, well above subpixel precision, gives Direct3D's rows
+// for sprites whose edges sit on pixel centres.
+constexpr float kEdgeBias = 1.0f / 32.0f;
+
 constexpr DWORD kArgMask = 0xF;
 constexpr DWORD kArgComplement = 0x10;
 constexpr DWORD kArgAlphaReplicate = 0x20;
@@ -131,7 +137,7 @@ void GLDevice::applyTransforms(bool pretransformed)
         // Window pixels from the top-left, pixel centres on integers, depth = z.
         glMatrixMode(GL_PROJECTION);
         glLoadIdentity();
-        glOrtho(-0.5, windowWidth_ - 0.5, windowHeight_ - 0.5, -0.5, 0.0, -1.0);
+        glOrtho(-0.5, windowWidth_ - 0.5, windowHeight_ - 0.5 + kEdgeBias, -0.5 + kEdgeBias, 0.0, -1.0);
         glMatrixMode(GL_MODELVIEW);
         glLoadIdentity();
         space_ = Space::Screen;
@@ -146,7 +152,7 @@ void GLDevice::applyTransforms(bool pretransformed)
         // pixel centres move from GL's half-pixels to Direct3D's integers.
         const D3DMATRIX& p = state_.projection;
         float sx = vp.Width ? 1.0f / float(vp.Width) : 0.0f;
-        float sy = vp.Height ? -1.0f / float(vp.Height) : 0.0f;
+        float sy = vp.Height ? (2.0f * kEdgeBias - 1.0f) / float(vp.Height) : 0.0f;
         D3DMATRIX gl;
         for (int i = 0; i < 4; ++i) {
             gl.m[i][0] = p.m[i][0] + p.m[i][3] * sx;

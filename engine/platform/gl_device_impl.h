@@ -6,7 +6,7 @@
 
 #include <GL/gl.h>
 
-#include <chrono>
+#include <ctime>
 #include <vector>
 
 namespace platform {
@@ -80,7 +80,7 @@ private:
     std::vector<float> positions_;    // rhw != 1 vertices, as homogeneous points
     std::vector<uint32_t> colors_;    // RGBA copies when GL_BGRA arrays are missing
 
-    std::chrono::steady_clock::time_point lastPresent_;
+    timespec lastPresent_{};
     bool presented_ = false;
 };
 

@@ -1,0 +1,67 @@
+#include "tests/support/gl_window.h"
+
+#include "engine/platform/gl_device.h"
+#include "tests/support/xvfb.h"
+
+#include <SDL/SDL.h>
+
+#include <cstdlib>
+#include <cstring>
+
+namespace testsupport {
+
+namespace {
+
+bool openWindow(std::string* why)
+{
+    static bool tried = false, opened = false;
+    static std::string error;
+    if (!tried) {
+        tried = true;
+        bool video = false;
+        if (ensureDisplay(&error)) {
+            // A server that was just started may take a moment to take clients.
+            for (int attempt = 0; attempt < 20 && !(video = SDL_Init(SDL_INIT_VIDEO) == 0); ++attempt)
+                SDL_Delay(100);
+            if (!video)
+                error = std::string("SDL_Init: ") + SDL_GetError();
+        }
+        if (video) {
+            // Runs before the display's own clean-up, which was registered first.
+            std::atexit(SDL_Quit);
+            SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
+            SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 24);
+            opened = SDL_SetVideoMode(800, 600, 0, SDL_OPENGL | SDL_DOUBLEBUF) != nullptr;
+            if (!opened)
+                error = std::string("SDL_SetVideoMode: ") + SDL_GetError();
+        }
+    }
+    if (!opened && why)
+        *why = error;
+    return opened;
+}
+
+} // namespace
+
+IDirect3DDevice9* createGLDevice(std::string* why)
+{
+    if (!openWindow(why))
+        return nullptr;
+    IDirect3D9* d3d = platform::createGLDirect3D();
+    D3DPRESENT_PARAMETERS params;
+    std::memset(&params, 0, sizeof params);
+    params.BackBufferWidth = 800;
+    params.BackBufferHeight = 600;
+    params.Windowed = TRUE;
+    params.SwapEffect = D3DSWAPEFFECT_DISCARD;
+    params.EnableAutoDepthStencil = TRUE;
+    params.AutoDepthStencilFormat = D3DFMT_D16;
+    IDirect3DDevice9* device = nullptr;
+    HRESULT hr = d3d->CreateDevice(D3DADAPTER_DEFAULT, D3DDEVTYPE_HAL, nullptr, 0x42, &params, &device);
+    d3d->Release();
+    if (FAILED(hr) && why)
+        *why = "CreateDevice failed";
+    return SUCCEEDED(hr) ? device : nullptr;
+}
+
+} // namespace testsupport
