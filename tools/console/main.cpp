@@ -1,0 +1,130 @@
+// The console program: the game's window and resources, a small scene to look
+// at and the in-game console with the standard commands.
+//
+//   plumfall-console [command-script-file] [lua-file]
+//
+// The command script runs once at start ("-" for none); the Lua file's
+// function "frame" is called once per frame inside the scene, where it can
+// draw elements with afficherobjet(x, y, z, name). With
+// PLUMFALL_CONSOLE_TRACE=1 every scroll-back line is also written to the
+// standard output, after "console| ".
+#include <cstdlib>
+#include <cstring>
+#include <iostream>
+
+#include <SDL/SDL.h>
+
+#include "engine/lua3d/managerlua.h"
+#include "engine/lua3d/wrapper3Dlua.h"
+#include "engine/manager/xmanager.h"
+#include "engine/platform/d3dx9.h"
+#include "engine/scene/scene.h"
+#include "engine/sdl/fenetresdl.h"
+#include "engine/toviconsole9/commandeconsole.h"
+#include "engine/tovi3d/tovi3D.h"
+#include "engine/tovi3d/tovi3dbashapp.h"
+#include "game/bashsetup.h"
+#include "game/setup.h"
+#include "game/utils/m_console.h"
+#include "game/utils/m_fenetre.h"
+
+namespace {
+
+const char* const kFrameFunction = "frame";
+
+// Scenes 11, 12 and 13 under the root: a chicken, a saw, the flames behind.
+SCENE* makeDemoScene(MANAGER* manager)
+{
+    SCENE* racine = new SCENE(nullptr);
+    D3DXMATRIXA16 m;
+    D3DXMatrixTranslation(&m, -150, 0, 0);
+    racine->addscene(manager->getelement3d("poulet"), &m);
+    D3DXMatrixTranslation(&m, 150, 0, 0);
+    racine->addscene(manager->getelement3d("scie"), &m);
+    D3DXMatrixIdentity(&m);
+    racine->addscene(manager->getelement3d("flammes"), &m);
+    return racine;
+}
+
+bool traceWanted()
+{
+    const char* v = std::getenv("PLUMFALL_CONSOLE_TRACE");
+    return v && std::strcmp(v, "1") == 0;
+}
+
+// The scroll-back only grows at its newest end: write what came since last time.
+void traceNewLines(const COMMANDECONSOLE* console, size_t& seen)
+{
+    const auto& lines = console->getlines();
+    if (lines.size() == seen)
+        return;
+    auto it = lines.begin();
+    std::advance(it, lines.size() - seen);
+    while (it != lines.begin()) {
+        --it;
+        std::cout << "console| " << it->ligne << '\n';
+    }
+    std::cout.flush();
+    seen = lines.size();
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const char* commandes = argc > 1 && std::strcmp(argv[1], "-") != 0 ? argv[1] : nullptr;
+    const char* luafile = argc > 2 ? argv[2] : nullptr;
+    const bool trace = traceWanted();
+
+    M_FENETRE* fenetre = new M_FENETRE(800, 600, false);
+    fenetre->getFenetre()->setrts();
+    SDL_WM_SetCaption("Plumfall console", nullptr);
+    IDirect3DDevice9* device = fenetre->getDevice();
+    TOVI3D* tovi = fenetre->getTovi3D();
+
+    XMANAGER* manager = new XMANAGER(device);
+    initall(device);
+    LUALOADER::loadfromlua(manager, "script.lua");
+    tovi->getpMatproj()->setorthonorme(800, 600, 1, 100);
+    chargercube(manager, device);
+    chargerElements3D(manager);
+    CAMERA* camera = tovi->getpCamera();
+    camera->setEye(0, 0, -30);
+    camera->setLookat(0, 0, 0);
+    camera->setUp(0, 1, 0);
+
+    SCENE* racine = makeDemoScene(manager);
+    M_CONSOLE* hote = new M_CONSOLE(fenetre);
+    loaddefaultbashapp(hote->getBash());
+    loadtovi3Ddefaultbashapp(hote->getBash(), manager);
+    TOVI3DBASHAPP::setRootScene(racine);
+
+    WRAPPEROBJ* script = luafile ? new WRAPPEROBJ(manager, luafile) : nullptr;
+    COMMANDECONSOLE* console = hote->getConsole();
+    if (commandes)
+        console->callscript(commandes);
+
+    size_t seen = 0;
+    bool boucle = true;
+    while (boucle) {
+        SDL_Event event;
+        while (SDL_PollEvent(&event)) {
+            if (event.type == SDL_QUIT)
+                boucle = false;
+            hote->input(event);
+        }
+        if (!tovi->debutscene(115, 115, 155))
+            continue;
+        D3DXMATRIXA16 identite;
+        D3DXMatrixIdentity(&identite);
+        racine->afficher(&identite);
+        if (script)
+            script->callfunc(kFrameFunction);
+        hote->display();
+        if (trace)
+            traceNewLines(console, seen);
+        tovi->afficherscene();
+    }
+    delete script;
+    return 0;
+}
