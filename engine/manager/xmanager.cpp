@@ -38,6 +38,7 @@ bool XMANAGER::loadobjet3dmultimaterielfromx(const char* file, const char* name,
         D3DMATERIAL9* block = new D3DMATERIAL9(records[i].MatD3D);
         block->Ambient = block->Diffuse;
         MATERIEL* materiel = new MATERIEL(block);
+        objet->adoptmateriel(materiel);
         const char* texfile = records[i].pTextureFilename;
         std::cout << "nom texture " << (texfile ? texfile : "") << std::endl;
         objet->setmateriel(materiel, (int8_t)i);
