@@ -44,10 +44,12 @@ GLenum glPrimitive(D3DPRIMITIVETYPE type)
     return GL_TRIANGLES;
 }
 
-// GL rasterisers light a pixel whose centre lies on a horizontal edge below
-// the edge, Direct3D above it (top-left rule). Lifting everything by a small
-// fraction of a pixel, well above subpixel precision, gives Direct3D's rows
-// for sprites whose edges sit on pixel centres.
+// Sprites drawn at whole units have their edges on pixel centres. Direct3D
+// lights such a centre on a left or top edge, not on a right or bottom one;
+// GL rasterisers decide otherwise for horizontal edges, and interpolate a
+// texture coordinate there that may fall just below 0 and wrap to the far
+// texel. Moving everything up and left by a fraction of a pixel, well above
+// subpixel precision, gives Direct3D's pixels and texels.
 constexpr float kEdgeBias = 1.0f / 32.0f;
 
 constexpr DWORD kArgMask = 0xF;
@@ -137,7 +139,8 @@ void GLDevice::applyTransforms(bool pretransformed)
         // Window pixels from the top-left, pixel centres on integers, depth = z.
         glMatrixMode(GL_PROJECTION);
         glLoadIdentity();
-        glOrtho(-0.5, windowWidth_ - 0.5, windowHeight_ - 0.5 + kEdgeBias, -0.5 + kEdgeBias, 0.0, -1.0);
+        glOrtho(-0.5 + kEdgeBias, windowWidth_ - 0.5 + kEdgeBias, windowHeight_ - 0.5 + kEdgeBias, -0.5 + kEdgeBias,
+                0.0, -1.0);
         glMatrixMode(GL_MODELVIEW);
         glLoadIdentity();
         space_ = Space::Screen;
@@ -151,7 +154,7 @@ void GLDevice::applyTransforms(bool pretransformed)
         // Proj x C: Direct3D's clip depth [0, w] becomes GL's [-w, w], and the
         // pixel centres move from GL's half-pixels to Direct3D's integers.
         const D3DMATRIX& p = state_.projection;
-        float sx = vp.Width ? 1.0f / float(vp.Width) : 0.0f;
+        float sx = vp.Width ? (1.0f - 2.0f * kEdgeBias) / float(vp.Width) : 0.0f;
         float sy = vp.Height ? (2.0f * kEdgeBias - 1.0f) / float(vp.Height) : 0.0f;
         D3DMATRIX gl;
         for (int i = 0; i < 4; ++i) {

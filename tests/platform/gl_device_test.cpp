@@ -170,6 +170,26 @@ TEST_F(GLDeviceTest, TexturedSpriteLandsOnItsPixelsAndKeyedTexelsShowTheBackgrou
     EXPECT_EQ(kClear & 0xFFFFFF, pixel(520, 282));
 }
 
+TEST_F(GLDeviceTest, SpritesAtWholeUnitsNeverSampleTheWrappedTexel)
+{
+    gameSetup();
+    // Transparent left column, opaque right one: a left edge that wrapped would show white.
+    IDirect3DTexture9* t = texture(2, 1, {0x00000000, 0xFFFFFFFF});
+    device->Clear(0, nullptr, D3DCLEAR_TARGET | D3DCLEAR_ZBUFFER, kClear, 1.0f, 0);
+    device->SetTexture(0, t);
+    for (int x = -390; x < 330; x += 37) {
+        int y = (x * 7) % 250;
+        drawQuad(float(x), float(y + 16), float(x + 32), float(y - 16));
+        int sx = 400 + x, sy = 300 - (y + 16);
+        EXPECT_EQ(kClear & 0xFFFFFF, pixel(sx, sy + 5)) << "left column of the sprite at " << x;
+        EXPECT_EQ(kClear & 0xFFFFFF, pixel(sx + 15, sy + 31)) << "bottom row of the sprite at " << x;
+        EXPECT_EQ(0xFFFFFFu, pixel(sx + 16, sy)) << "top row of the sprite at " << x;
+        EXPECT_EQ(0xFFFFFFu, pixel(sx + 31, sy + 31)) << "bottom-right pixel of the sprite at " << x;
+        EXPECT_EQ(kClear & 0xFFFFFF, pixel(sx + 32, sy + 5)) << "right of the sprite at " << x;
+        EXPECT_EQ(kClear & 0xFFFFFF, pixel(sx + 20, sy + 32)) << "below the sprite at " << x;
+    }
+}
+
 TEST_F(GLDeviceTest, CounterClockwiseCullingKeepsClockwiseQuadsOnly)
 {
     gameSetup();
