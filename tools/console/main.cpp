@@ -32,17 +32,18 @@ namespace {
 
 const char* const kFrameFunction = "frame";
 
-// Scenes 11, 12 and 13 under the root: a chicken, a saw, the flames behind.
+// Scenes 11, 12 and 13 under the root: the flames, a chicken, a saw. The
+// flames come first: the pictures' transparent corners still write depth.
 SCENE* makeDemoScene(MANAGER* manager)
 {
     SCENE* racine = new SCENE(nullptr);
     D3DXMATRIXA16 m;
+    D3DXMatrixIdentity(&m);
+    racine->addscene(manager->getelement3d("flammes"), &m);
     D3DXMatrixTranslation(&m, -150, 0, 0);
     racine->addscene(manager->getelement3d("poulet"), &m);
     D3DXMatrixTranslation(&m, 150, 0, 0);
     racine->addscene(manager->getelement3d("scie"), &m);
-    D3DXMatrixIdentity(&m);
-    racine->addscene(manager->getelement3d("flammes"), &m);
     return racine;
 }
 
