@@ -64,6 +64,8 @@ TEST_F(Directeur, MarkedEntitiesAreDestroyedLargestIdFirst)
     EXPECT_EQ(journal[1], ia);
     EXPECT_EQ(zeus->rEntiteMap_.size(), 1u);
     EXPECT_EQ(zeus->rEntiteMap_.begin()->second, garde);
+    garde->aSupprimer = true;
+    zeus->nettoyer();
 }
 
 TEST_F(Directeur, GrainFallsOnlyPastTheStartEdge)

@@ -149,6 +149,10 @@ private:
     float px = 600, py = 300, cibleX = 600, cibleY = 300;
 };
 
+// Like the game, the resources live until the process ends; held here they stay reachable.
+platform::RecordingDevice* device = nullptr;
+XMANAGER* manager = nullptr;
+
 int compterPoulets(Zeus& zeus)
 {
     int n = 0;
@@ -167,18 +171,18 @@ int main(int argc, char** argv)
         return 2;
     }
 
-    platform::RecordingDevice device;
-    device.recording = false;
-    XMANAGER manager(&device);
-    initall(&device);
+    device = new platform::RecordingDevice;
+    device->recording = false;
+    manager = new XMANAGER(device);
+    initall(device);
     if (!o.ressources.empty())
-        LUALOADER::loadfromlua(&manager, o.ressources.c_str());
-    chargercube(&manager, &device);
-    chargerElements3D(&manager);
+        LUALOADER::loadfromlua(manager, o.ressources.c_str());
+    chargercube(manager, device);
+    chargerElements3D(manager);
 
     gameSrand(o.graine);
     Zeus zeus;
-    Gaya::init(&zeus, &manager);
+    Gaya::init(&zeus, manager);
     CameraFollow camera;
     Pointeur pointeur(o);
 
@@ -224,6 +228,6 @@ int main(int argc, char** argv)
     std::printf("max entity count: %d\n", s.iMaxEntitees);
     std::printf("camera x: %.1f\n", camera.fCamCenterX);
     if (o.dessiner)
-        std::printf("draw calls: %zu\n", device.drawCalls());
+        std::printf("draw calls: %zu\n", device->drawCalls());
     return 0;
 }
