@@ -56,9 +56,17 @@ bool lire(int argc, char** argv, Options& o)
             return true;
         };
         const char* v = nullptr;
+        static const char* avecValeur[] = {"--frames", "--difficulty", "--seed", "--choose-at", "--pointer",
+                                           "--pointer-script", "--resources", "--trace"};
+        bool connue = false;
+        for (const char* n : avecValeur)
+            connue = connue || a == n;
         if (a == "--no-render") {
             o.dessiner = false;
         } else if (a == "--help" || a == "-h") {
+            return false;
+        } else if (!connue) {
+            std::cerr << "unknown option " << a << "\n";
             return false;
         } else if (!suivant(v)) {
             std::cerr << "missing value after " << a << "\n";
@@ -78,11 +86,8 @@ bool lire(int argc, char** argv, Options& o)
             o.script = v;
         } else if (a == "--resources") {
             o.ressources = v;
-        } else if (a == "--trace") {
-            o.trace = std::atoi(v);
         } else {
-            std::cerr << "unknown option " << a << "\n";
-            return false;
+            o.trace = std::atoi(v);
         }
     }
     if (o.touche < 1 || o.touche > 10 || o.frames < 0) {
