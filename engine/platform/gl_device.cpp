@@ -63,6 +63,8 @@ GLenum glCompare(DWORD f)
     return f >= D3DCMP_NEVER && f <= D3DCMP_ALWAYS ? GLenum(GL_NEVER + (f - D3DCMP_NEVER)) : GL_ALWAYS;
 }
 
+bool framePacing = true;
+
 } // namespace
 
 IDirect3D9* createGLDirect3D()
@@ -83,6 +85,17 @@ bool readBackBuffer(int x, int y, int width, int height, std::vector<uint32_t>& 
     for (int r = 0; r < height; ++r)
         std::memcpy(&argb[size_t(r) * width], &rows[size_t(height - 1 - r) * width], size_t(width) * 4);
     return true;
+}
+
+size_t glDrawCallCount(IDirect3DDevice9* device)
+{
+    auto* gl = dynamic_cast<GLDevice*>(device);
+    return gl ? gl->drawCalls() : 0;
+}
+
+void setFramePacing(bool on)
+{
+    framePacing = on;
 }
 
 // ---- device -----------------------------------------------------------------
@@ -106,6 +119,9 @@ GLDevice::GLDevice(const D3DPRESENT_PARAMETERS& params, int windowWidth, int win
     glCullFace(GL_BACK);
     glEnableClientState(GL_VERTEX_ARRAY);
     invalidateCache();
+
+    if (const char* n = std::getenv("PLUMFALL_EXIT_AFTER_FRAMES"))
+        exitAfterFrames_ = std::strtol(n, nullptr, 10);
 }
 
 GLDevice::~GLDevice() = default;
@@ -231,10 +247,12 @@ HRESULT GLDevice::Clear(DWORD count, const D3DRECT* rects, DWORD flags, D3DCOLOR
 HRESULT GLDevice::Present(const RECT*, const RECT*, HWND, const RGNDATA*)
 {
     SDL_GL_SwapBuffers();
+    if (exitAfterFrames_ > 0 && ++frames_ >= exitAfterFrames_)
+        std::exit(0);
     // The game advances a fixed step per frame: never show frames faster than 60 per second.
     timespec now;
     clock_gettime(CLOCK_MONOTONIC, &now);
-    if (presented_) {
+    if (presented_ && framePacing) {
         timespec due = lastPresent_;
         due.tv_nsec += 16666667;
         if (due.tv_nsec >= 1000000000) {

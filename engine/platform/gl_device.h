@@ -2,6 +2,7 @@
 // The program's device: OpenGL (compatibility profile) in the SDL window.
 #include "engine/platform/d3d9.h"
 
+#include <cstddef>
 #include <vector>
 
 namespace platform {
@@ -12,5 +13,14 @@ IDirect3D9* createGLDirect3D();
 // Reads a rectangle of the GL back buffer (origin top-left) as ARGB words,
 // row by row. For tests and screenshots; false without a GL window.
 bool readBackBuffer(int x, int y, int width, int height, std::vector<uint32_t>& argb);
+
+// Measurement seams (benchmarks, start-up timing); the game never calls them.
+// Draws that a GL device has handed to OpenGL since it was made; 0 for other devices.
+size_t glDrawCallCount(IDirect3DDevice9* device);
+// Present keeps frames at least 1/60 s apart (on by default); off, it returns
+// as soon as the buffers are swapped, so that a benchmark times the drawing.
+void setFramePacing(bool on);
+// Also read at device creation: PLUMFALL_EXIT_AFTER_FRAMES=N makes the process
+// exit with status 0 right after its N-th Present (start-up measurement).
 
 } // namespace platform

@@ -439,6 +439,7 @@ void GLDevice::drawVertices(D3DPRIMITIVETYPE type, UINT, const uint8_t* bytes, U
     if (textured)
         glTexCoordPointer(2, GL_FLOAT, GLsizei(stride), bytes + texAt);
 
+    ++draws_;
     glDrawArrays(glPrimitive(type), 0, GLsizei(vertexCount));
 }
 

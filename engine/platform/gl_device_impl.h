@@ -21,6 +21,8 @@ public:
     HRESULT Present(const RECT* source, const RECT* dest, HWND override, const RGNDATA* dirty) override;
     void releaseTextureName(unsigned name) override;
 
+    size_t drawCalls() const { return draws_; }
+
 protected:
     void drawVertices(D3DPRIMITIVETYPE type, UINT primitiveCount, const uint8_t* bytes, UINT vertexCount,
                       UINT stride) override;
@@ -82,6 +84,9 @@ private:
 
     timespec lastPresent_{};
     bool presented_ = false;
+    size_t draws_ = 0;
+    long exitAfterFrames_ = 0; // PLUMFALL_EXIT_AFTER_FRAMES; 0: never
+    long frames_ = 0;
 };
 
 } // namespace platform

@@ -1,0 +1,130 @@
+#include "bench/monde.h"
+
+#include "engine/lua3d/managerlua.h"
+#include "engine/manager/xmanager.h"
+#include "game/game/gaya.h"
+#include "game/game/random.h"
+#include "game/game/zeus.h"
+#include "game/setup.h"
+
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <iostream>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+// Standard output goes nowhere while it lives: the loaders' and the
+// destructors' trace lines would bury the benchmarks' table.
+class Silence {
+public:
+    Silence()
+    {
+        std::cout.flush();
+        std::fflush(stdout);
+        sortie_ = dup(STDOUT_FILENO);
+        int rien = open("/dev/null", O_WRONLY);
+        if (rien >= 0) {
+            dup2(rien, STDOUT_FILENO);
+            close(rien);
+        }
+    }
+    ~Silence()
+    {
+        std::cout.flush();
+        std::fflush(stdout);
+        if (sortie_ >= 0) {
+            dup2(sortie_, STDOUT_FILENO);
+            close(sortie_);
+        }
+    }
+    Silence(const Silence&) = delete;
+    Silence& operator=(const Silence&) = delete;
+
+private:
+    int sortie_;
+};
+
+} // namespace
+
+XMANAGER* chargerRessources(IDirect3DDevice9* device)
+{
+    Silence silence;
+    XMANAGER* manager = new XMANAGER(device);
+    initall(device);
+    LUALOADER::loadfromlua(manager, "script.lua");
+    chargercube(manager, device);
+    chargerElements3D(manager);
+    return manager;
+}
+
+bool allerDansRun(const char* argv0)
+{
+    std::string dossier;
+    if (const char* env = std::getenv("PLUMFALL_RUN_DIR")) {
+        dossier = env;
+    } else {
+        char chemin[PATH_MAX];
+        ssize_t n = readlink("/proc/self/exe", chemin, sizeof chemin - 1);
+        std::string exe = n > 0 ? std::string(chemin, size_t(n)) : std::string(argv0);
+        std::string::size_type barre = exe.rfind('/');
+        // The benchmarks live in <build>/bench, the run directory is <build>/run.
+        dossier = (barre == std::string::npos ? std::string(".") : exe.substr(0, barre)) + "/../run";
+    }
+    if (chdir(dossier.c_str()) != 0 || access("script.lua", R_OK) != 0) {
+        std::fprintf(stderr, "no game data in %s: build the gamedata target or set PLUMFALL_RUN_DIR\n",
+                     dossier.c_str());
+        return false;
+    }
+    return true;
+}
+
+MondeBench::MondeBench(XMANAGER* manager) : manager_(manager) {}
+
+MondeBench::~MondeBench() = default;
+
+void MondeBench::construire(int n, Disposition disposition)
+{
+    Silence silence;
+    // The old space must be empty before the new director makes its own.
+    zeus_.reset();
+    gameSrand(1);
+    zeus_ = std::make_unique<Zeus>();
+    Gaya::init(zeus_.get(), manager_);
+    zeus_->initLevel(1.0f);
+
+    const int rangees = 16;
+    int colonnes = (n + rangees - 1) / rangees;
+    float pasX = 24, pasY = 24, x0 = 100;
+    if (disposition == Disposition::Serree) {
+        x0 = 3620;
+        pasX = colonnes > 1 ? 760.0f / float(colonnes - 1) : 0.0f;
+        pasY = 360.0f / float(rangees - 1);
+    }
+    double somme = 0;
+    for (int i = 0; i < n; ++i) {
+        Poulet* p = Gaya::getPoulet();
+        float x = x0 + pasX * float(i / rangees);
+        p->setXY(x, -180.0f + pasY * float(i % rangees));
+        zeus_->addEntiteeToWorld(p);
+        somme += x;
+    }
+    centreX_ = n ? float(somme / n) : 0.0f;
+    if (disposition == Disposition::Serree)
+        centreX_ = 4000;
+    zeus_->fCamCenterX_ = centreX_;
+    // The pointer a little ahead of the flock, on the belt's middle line.
+    zeus_->setMousePosition(centreX_ + 150, 0);
+    zeus_->update(30);
+}
+
+int MondeBench::poulets() const
+{
+    int n = 0;
+    for (auto& e : zeus_->rEntiteMap_)
+        n += e.second->type == ETYPE_POULET;
+    return n;
+}

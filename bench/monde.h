@@ -1,0 +1,42 @@
+#pragma once
+// The game's world for benchmarks: resources loaded as the game loads them,
+// a level laid out at difficulty 1.0 and a flock of a chosen size.
+#include "engine/platform/d3d9.h"
+
+#include <memory>
+#include <string>
+
+class XMANAGER;
+class Zeus;
+
+// Resources from "script.lua" and the pictures it names, in the working
+// directory (the run directory), with the game's shared meshes and elements.
+// The loaders' trace lines are kept off standard output.
+XMANAGER* chargerRessources(IDirect3DDevice9* device);
+
+// Changes to the run directory: PLUMFALL_RUN_DIR, else "run" beside the program.
+bool allerDansRun(const char* argv0);
+
+class MondeBench {
+public:
+    enum class Disposition {
+        Etalee, // over the belt, 24 units apart: no two chickens touch
+        Serree  // all inside the 800 x 400 view around the camera, overlapping
+    };
+
+    explicit MondeBench(XMANAGER* manager);
+    ~MondeBench();
+
+    // A new director and physics space: saws and tasers at difficulty 1.0,
+    // n chickens, the pointer ahead of the flock's centre.
+    void construire(int n, Disposition disposition);
+    int poulets() const;
+
+    Zeus* zeus() { return zeus_.get(); }
+    float centreX() const { return centreX_; }
+
+private:
+    XMANAGER* manager_;
+    std::unique_ptr<Zeus> zeus_;
+    float centreX_ = 0;
+};

@@ -1,0 +1,69 @@
+#include "bench/summary.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+
+namespace {
+
+struct Ligne {
+    std::string nom;
+    double ms;
+    const char* horloge;
+    benchmark::UserCounters compteurs;
+};
+
+class Resume : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& r : runs)
+            if (!r.error_occurred && r.run_type == Run::RT_Iteration) {
+                // A benchmark of one thread is judged on its CPU time, which
+                // other programs on the machine disturb less; one that waits
+                // for other threads or processes, on its real time.
+                bool reel = !r.run_name.time_type.empty();
+                double t = reel ? r.GetAdjustedRealTime() : r.GetAdjustedCPUTime();
+                lignes.push_back({r.benchmark_name(), t / benchmark::GetTimeUnitMultiplier(r.time_unit) * 1e3,
+                                  reel ? "real" : "cpu", r.counters});
+            }
+    }
+
+    std::vector<Ligne> lignes;
+};
+
+} // namespace
+
+int runBenchmarks(int argc, char** argv, const std::vector<BenchTarget>& cibles)
+{
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 2;
+    Resume resume;
+    benchmark::RunSpecifiedBenchmarks(&resume);
+    benchmark::Shutdown();
+
+    int manques = 0;
+    std::printf("\n%-34s %10s %5s %10s  %s\n", "benchmark", "ms/iter", "clock", "target", "counters");
+    for (const Ligne& l : resume.lignes) {
+        const BenchTarget* cible = nullptr;
+        for (const BenchTarget& c : cibles)
+            if (l.nom.compare(0, c.prefix.size(), c.prefix) == 0)
+                cible = &c;
+        char objectif[32] = "-";
+        if (cible) {
+            bool tenu = l.ms < cible->millisecondes;
+            manques += !tenu;
+            std::snprintf(objectif, sizeof objectif, "%s %g", tenu ? "<" : "MISSED", cible->millisecondes);
+        }
+        std::printf("%-34s %10.3f %5s %10s ", l.nom.c_str(), l.ms, l.horloge, objectif);
+        for (const auto& c : l.compteurs)
+            std::printf(" %s=%.1f", c.first.c_str(), double(c.second.value));
+        std::printf("\n");
+    }
+    std::fflush(stdout);
+    if (manques)
+        std::printf("%d target(s) missed\n", manques);
+    return 0;
+}
