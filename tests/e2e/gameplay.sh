@@ -1,0 +1,41 @@
+#!/bin/bash
+# F1 starts the game: the text goes, four chickens run towards the pointer on
+# the right and the view follows them (the progress cursor moves right).
+set -u
+. "$(dirname "$0")/lib.sh"
+. "$(dirname "$0")/lib_image.sh"
+e2e_init "$1"
+e2e_start_xvfb
+e2e_start_game
+
+win=$(e2e_find_window "Plumfall !!!") || exit 1
+sleep 1
+xdotool mousemove --window "$win" 700 300
+xdotool key --window "$win" F1
+sleep 0.5
+e2e_screenshot "$win" "$E2E_TMP/a.png"
+for x in 720 740 760 780 760 740; do
+    xdotool mousemove --window "$win" "$x" 300
+    sleep 0.5
+done
+e2e_screenshot "$win" "$E2E_TMP/b.png"
+e2e_keep "$E2E_TMP/b.png" gameplay.png
+
+white='r == 255 && g == 255 && b == 255'
+text=$(e2e_count "$E2E_TMP/b.png" 700x90+15+100 "$white")
+[ "$text" -lt 100 ] || e2e_fail "the difficulty text is still there ($text white pixels)"
+e2e_ok "the text is gone"
+
+# The progress cursor (a chicken picture) rides the bar at the top.
+light='r > 200 && g > 200 && b > 200'
+xa=$(e2e_mean_x "$E2E_TMP/a.png" 800x24+0+8 "$light")
+xb=$(e2e_mean_x "$E2E_TMP/b.png" 800x24+0+8 "$light")
+[ "$xa" -ge 0 ] && [ "$xb" -ge 0 ] || e2e_fail "no progress cursor found ($xa, $xb)"
+[ $((xb - xa)) -ge 15 ] || e2e_fail "the view did not scroll right: cursor from $xa to $xb"
+e2e_ok "the view scrolled right: progress cursor from x=$xa to x=$xb"
+
+kill -0 "$E2E_GAME_PID" 2>/dev/null || e2e_fail "the program exited on its own"
+e2e_close_window "$win"
+e2e_wait_exit 2
+[ "$E2E_EXIT_CODE" = 0 ] || e2e_fail "exit code $E2E_EXIT_CODE"
+echo "PASS"

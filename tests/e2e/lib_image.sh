@@ -1,0 +1,27 @@
+# Reading screenshots: counts and positions of pixels that match a colour test.
+
+# e2e_count FILE WxH+X+Y AWK_TEST: pixels of the region for which the awk test
+# on r, g, b (0-255) holds.
+e2e_count() {
+    "$E2E_CONVERT" "$1" -crop "$2" +repage -depth 8 txt:- |
+        awk -F'[(),: ]+' -v OFS=' ' 'NR > 1 { r = $3; g = $4; b = $5; if ('"$3"') n++ } END { print n + 0 }'
+}
+
+# e2e_mean_x FILE WxH+X+Y AWK_TEST: mean x (in the region) of the matching pixels, -1 if none.
+e2e_mean_x() {
+    "$E2E_CONVERT" "$1" -crop "$2" +repage -depth 8 txt:- |
+        awk -F'[(),: ]+' 'NR > 1 { r = $3; g = $4; b = $5; if ('"$3"') { s += $1; n++ } } END { if (n) printf "%d\n", s / n; else print -1 }'
+}
+
+# e2e_same FILE FILE WxH+X+Y: true when the two regions are identical.
+e2e_same() {
+    local d
+    d=$("$E2E_CONVERT" "$1" -crop "$3" +repage "$2" -crop "$3" +repage -compose difference -composite \
+        -format '%[fx:maxima.r+maxima.g+maxima.b]' info:) || return 2
+    [ "$d" = 0 ]
+}
+
+# e2e_keep FILE NAME: keeps a screenshot in <build>/e2e-shots for people to look at.
+e2e_keep() {
+    mkdir -p "$E2E_BUILD/e2e-shots" && cp "$1" "$E2E_BUILD/e2e-shots/$2"
+}
