@@ -21,13 +21,12 @@
 
 namespace {
 
-// F1 to F9 step by 0.1 from 0; F10 is the hardest level, 1.0.
+// F1 to F9 step by 0.1 from 0; F10 is the hardest level, 1.0 (not 0.9).
 float difficultyForKey(SDLKey key)
 {
-    if (key >= SDLK_F1 && key <= SDLK_F9)
-        return 0.1f * float(key - SDLK_F1);
-    if (key == SDLK_F10)
-        return 1.0f;
+    static const float kValues[10] = {0.0f, 0.1f, 0.2f, 0.3f, 0.4f, 0.5f, 0.6f, 0.7f, 0.8f, 1.0f};
+    if (key >= SDLK_F1 && key <= SDLK_F10)
+        return kValues[key - SDLK_F1];
     return -1.0f;
 }
 
