@@ -103,6 +103,7 @@ void setFramePacing(bool on)
 GLDevice::GLDevice(const D3DPRESENT_PARAMETERS& params, int windowWidth, int windowHeight)
     : StateDevice(params), windowWidth_(windowWidth), windowHeight_(windowHeight)
 {
+    linkLeakSuppressions();
     const char* version = reinterpret_cast<const char*>(glGetString(GL_VERSION));
     const char* extensions = reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS));
     int major = 0, minor = 0;

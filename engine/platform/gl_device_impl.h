@@ -11,6 +11,8 @@
 
 namespace platform {
 
+void linkLeakSuppressions();
+
 class GLDevice final : public StateDevice {
 public:
     GLDevice(const D3DPRESENT_PARAMETERS& params, int windowWidth, int windowHeight);

@@ -26,6 +26,8 @@ int MulDiv(int number, int numerator, int denominator)
 
 namespace platform {
 
+void linkLeakSuppressions();
+
 namespace {
 
 FT_Library freetype()
@@ -116,7 +118,10 @@ struct GlyphSurface::Impl {
     }
 };
 
-GlyphSurface::GlyphSurface() : impl_(new Impl) {}
+GlyphSurface::GlyphSurface() : impl_(new Impl)
+{
+    linkLeakSuppressions();
+}
 
 GlyphSurface::~GlyphSurface() = default;
 

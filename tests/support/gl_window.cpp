@@ -27,8 +27,8 @@ bool openWindow(std::string* why)
                 error = std::string("SDL_Init: ") + SDL_GetError();
         }
         if (video) {
-            // Runs before the display's own clean-up, which was registered first.
-            std::atexit(SDL_Quit);
+            // No SDL_Quit at exit: the GL driver stays loaded, so that leak
+            // reports can name it, and the display goes with the process.
             SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
             SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 24);
             opened = SDL_SetVideoMode(800, 600, 0, SDL_OPENGL | SDL_DOUBLEBUF) != nullptr;
