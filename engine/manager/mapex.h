@@ -6,7 +6,7 @@
 
 // Orders keys from the greatest to the least (a string before its prefixes).
 struct ltstring {
-    bool operator()(std::string a, std::string b) const { return a.compare(b) > 0; }
+    bool operator()(const std::string& a, const std::string& b) const { return a.compare(b) > 0; }
 };
 
 template <class K, class V, class C>

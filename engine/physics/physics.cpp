@@ -19,9 +19,11 @@ BodyData* bodyData(const cpBody* body) { return static_cast<BodyData*>(cpBodyGet
 void limitedVelocity(cpBody* body, cpVect gravity, cpFloat damping, cpFloat dt)
 {
     cpBodyUpdateVelocity(body, gravity, damping, dt);
+    // The body is in the middle of the step, awake: its velocity is written
+    // directly, and only when the limit changes it.
     const BodyData* d = bodyData(body);
-    if (d && d->velLimit < INFINITY)
-        cpBodySetVelocity(body, cpvclamp(cpBodyGetVelocity(body), d->velLimit));
+    if (d && d->velLimit < INFINITY && cpvlengthsq(body->v) > d->velLimit * d->velLimit)
+        body->v = cpvclamp(body->v, d->velLimit);
 }
 
 // An infinite mass cannot be a dynamic body in Chipmunk 7: such a body is kinematic,
@@ -165,9 +167,4 @@ cpFloat PhysicsManager::getVelLimit(const cpBody* body)
 {
     const BodyData* d = bodyData(body);
     return d ? d->velLimit : INFINITY;
-}
-
-bool PhysicsManager::isCircle(const cpShape* rShape)
-{
-    return rShape && rShape->klass && rShape->klass->type == CP_CIRCLE_SHAPE;
 }

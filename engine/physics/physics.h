@@ -4,6 +4,7 @@
 // through the small adapters at the end, which keep the names the game was written
 // against.
 #include <chipmunk/chipmunk.h>
+#include <chipmunk/chipmunk_structs.h>
 #include <chipmunk/chipmunk_unsafe.h>
 
 extern cpSpace* space;
@@ -29,7 +30,16 @@ public:
     static void update();
 
     // Only circles have a radius; asking a box for one would stop the program.
-    static bool isCircle(const cpShape* rShape);
+    static bool isCircle(const cpShape* rShape)
+    {
+        return rShape && rShape->klass && rShape->klass->type == CP_CIRCLE_SHAPE;
+    }
+    // The radius of a circle, 0 for any other shape or none. Inline: the
+    // distance tests ask it of every chicken for every hazard, every frame.
+    static cpFloat circleRadius(const cpShape* rShape)
+    {
+        return isCircle(rShape) ? reinterpret_cast<const cpCircleShape*>(rShape)->r : 0;
+    }
 
     static void setVelLimit(cpBody* body, cpFloat limit);
     static cpFloat getVelLimit(const cpBody* body);

@@ -47,11 +47,6 @@ void Entitee::setTaille(float radius)
         cpCircleShapeSetRadius(shape, radius);
 }
 
-float Entitee::getTaille()
-{
-    return PhysicsManager::isCircle(shape) ? static_cast<float>(cpCircleShapeGetRadius(shape)) : 0.0f;
-}
-
 void Entitee::tombe(bool)
 {
     aSupprimer = true;

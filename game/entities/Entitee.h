@@ -36,7 +36,7 @@ public:
     void setXY(float x, float y);
     void setTaille(float radius);
     // Radius of the circle shape; 0 without one.
-    float getTaille();
+    float getTaille() { return static_cast<float>(PhysicsManager::circleRadius(shape)); }
     // Marks the entity and queues its falling copy in its place.
     void tombe(bool bDevant);
 

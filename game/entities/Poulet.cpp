@@ -7,7 +7,6 @@
 #include "game/game/gaya.h"
 #include "game/game/zeus.h"
 
-#include <string>
 
 Poulet::Poulet(Zeus* deus, ELEMENT3D* e, ETYPE etype, cpShape* cpshape)
     : Entitee(deus, e, etype, cpshape), isTase(-1), tempsAnimation(0)
@@ -61,9 +60,12 @@ void Poulet::updateAnimation(int t)
     char image = tempsAnimation > 199 ? '2' : '1';
     if (tempsAnimation > 400)
         tempsAnimation = 0;
-    std::string nom = std::string("poulet") + image + "_" + direction + "_tex";
+    // Every chicken, every frame: the name is built in place, without allocating.
+    char nom[] = "poulet?_?_tex";
+    nom[6] = image;
+    nom[8] = direction;
     if (elem && Gaya::lemanager)
-        elem->settexture(Gaya::lemanager->gettexture(nom.c_str()), 0);
+        elem->settexture(Gaya::lemanager->gettexture(nom), 0);
 }
 
 void Poulet::mourir()
