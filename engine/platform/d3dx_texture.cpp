@@ -3,9 +3,14 @@
 #include "engine/platform/d3dx9.h"
 
 #include <cmath>
+#include <climits>
 #include <cstdint>
 #include <cstring>
 #include <vector>
+
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wunused-function"
@@ -36,14 +41,28 @@ UINT nextPowerOfTwo(UINT n)
 
 uint32_t channel(uint32_t argb, int shift) { return (argb >> shift) & 0xFFu; }
 
+// Each channel: a × (1 − t) + b × t, rounded. The SSE2 form works the four
+// channels in one go with the same single-precision steps, so both give the
+// same texels.
 uint32_t lerpTexel(uint32_t a, uint32_t b, float t)
 {
+#ifdef __SSE2__
+    const __m128i zero = _mm_setzero_si128();
+    __m128 fa = _mm_cvtepi32_ps(_mm_unpacklo_epi16(_mm_unpacklo_epi8(_mm_cvtsi32_si128((int)a), zero), zero));
+    __m128 fb = _mm_cvtepi32_ps(_mm_unpacklo_epi16(_mm_unpacklo_epi8(_mm_cvtsi32_si128((int)b), zero), zero));
+    __m128 v = _mm_add_ps(_mm_add_ps(_mm_mul_ps(fa, _mm_set1_ps(1.0f - t)), _mm_mul_ps(fb, _mm_set1_ps(t))),
+                          _mm_set1_ps(0.5f));
+    __m128i n = _mm_cvttps_epi32(v);
+    n = _mm_packs_epi32(n, n);
+    return (uint32_t)_mm_cvtsi128_si32(_mm_packus_epi16(n, n));
+#else
     uint32_t out = 0;
     for (int shift = 0; shift < 32; shift += 8) {
         float v = (float)channel(a, shift) * (1.0f - t) + (float)channel(b, shift) * t;
         out |= (uint32_t)(v + 0.5f) << shift;
     }
     return out;
+#endif
 }
 
 uint32_t texelAt(const Picture& p, int x, int y)
@@ -95,6 +114,63 @@ uint32_t sample(const Picture& p, UINT dx, UINT dy, UINT dw, UINT dh, DWORD filt
         return texelAt(p, (int)((uint64_t)dx * (uint64_t)p.width / dw), (int)((uint64_t)dy * (uint64_t)p.height / dh));
     default:
         return sampleFiltered(p, dx, dy, dw, dh);
+    }
+}
+
+// Where a destination column (or row) samples the picture when growing: the
+// texel before it and the weight of the one after, as sampleFiltered works
+// them out. They depend on that coordinate alone.
+struct Poids {
+    int i0;
+    float t;
+};
+
+std::vector<Poids> poidsAgrandissement(int source, UINT dest)
+{
+    std::vector<Poids> out(dest);
+    float s = (float)source / (float)dest;
+    for (UINT d = 0; d < dest; ++d) {
+        float f = ((float)d + 0.5f) * s - 0.5f;
+        int i0 = (int)std::floor(f);
+        out[d] = Poids{i0, f - (float)i0};
+    }
+    return out;
+}
+
+// The whole texture when it only grows, the usual case (a picture rounded up
+// to powers of two): the same texels as sample(). A texel blends two texels
+// of row y0 (top), two of row y0 + 1 (bottom), then top with bottom; top
+// depends on y0 and the column alone, so each source row is blended across
+// the columns once, and destination rows on the same y0 share it.
+void agrandir(const Picture& p, UINT w, UINT h, unsigned char* bits, INT pitch)
+{
+    std::vector<Poids> colonnes = poidsAgrandissement(p.width, w), rangees = poidsAgrandissement(p.height, h);
+    std::vector<uint32_t> haut(w), bas(w);
+    int yHaut = INT32_MIN, yBas = INT32_MIN;
+    auto melanger = [&](int ySource, std::vector<uint32_t>& out) {
+        for (UINT x = 0; x < w; ++x) {
+            const Poids& c = colonnes[x];
+            out[x] = lerpTexel(texelAt(p, c.i0, ySource), texelAt(p, c.i0 + 1, ySource), c.t);
+        }
+    };
+    for (UINT y = 0; y < h; ++y) {
+        const Poids& r = rangees[y];
+        if (yHaut != r.i0) {
+            if (yBas == r.i0)
+                haut.swap(bas);
+            else
+                melanger(r.i0, haut);
+            yHaut = r.i0;
+        }
+        if (yBas != r.i0 + 1) {
+            melanger(r.i0 + 1, bas);
+            yBas = r.i0 + 1;
+        }
+        unsigned char* row = bits + (size_t)y * (size_t)pitch;
+        for (UINT x = 0; x < w; ++x) {
+            uint32_t texel = lerpTexel(haut[x], bas[x], r.t);
+            std::memcpy(row + 4 * (size_t)x, &texel, 4);
+        }
     }
 }
 
@@ -159,11 +235,19 @@ HRESULT D3DXCreateTextureFromFileExA(IDirect3DDevice9* device, const char* file,
         created->Release();
         return FAILED(hr) ? hr : E_FAIL;
     }
-    for (UINT y = 0; y < h; ++y) {
-        unsigned char* row = static_cast<unsigned char*>(locked.pBits) + (size_t)y * (size_t)locked.Pitch;
-        for (UINT x = 0; x < w; ++x) {
-            uint32_t texel = sample(picture, x, y, w, h, filter);
-            std::memcpy(row + 4 * (size_t)x, &texel, 4);
+    DWORD mode = filter == D3DX_DEFAULT ? D3DX_FILTER_TRIANGLE : (filter & 0xFFu);
+    bool filtre = mode != D3DX_FILTER_NONE && mode != D3DX_FILTER_POINT;
+    bool grandit = (UINT)picture.width <= w && (UINT)picture.height <= h;
+    bool pareil = (UINT)picture.width == w && (UINT)picture.height == h;
+    if (filtre && grandit && !pareil) {
+        agrandir(picture, w, h, static_cast<unsigned char*>(locked.pBits), locked.Pitch);
+    } else {
+        for (UINT y = 0; y < h; ++y) {
+            unsigned char* row = static_cast<unsigned char*>(locked.pBits) + (size_t)y * (size_t)locked.Pitch;
+            for (UINT x = 0; x < w; ++x) {
+                uint32_t texel = sample(picture, x, y, w, h, filter);
+                std::memcpy(row + 4 * (size_t)x, &texel, 4);
+            }
         }
     }
     created->UnlockRect(0);
