@@ -65,12 +65,10 @@ void BM_DrawFrame(benchmark::State& state)
     float fOffsetAnimTraits = 0;
     D3DXMATRIXA16 matrice;
 
-    size_t avant = platform::glDrawCallCount(fenetre->getDevice());
-    for (auto _ : state) {
-        if (!tovi->debutscene(115, 115, 155)) {
-            state.SkipWithError("the frame could not begin");
-            break;
-        }
+    // The first frame also sends every texture to GL: it is not timed.
+    auto image = [&] {
+        if (!tovi->debutscene(115, 115, 155))
+            return false;
         dessiner(rBG, &matrice, cx, 0, 10);
         dessiner(rProgressBar, &matrice, cx, 280, 10);
         dessiner(rProgressCursor, &matrice, cx + (cx / 8000 - 0.5f) * 760, 280, 10);
@@ -83,12 +81,21 @@ void BM_DrawFrame(benchmark::State& state)
         zeus->render();
         dessiner(rFin, &matrice, 8000, 0, -10);
         tovi->afficherscene();
+        return true;
+    };
+    image();
+    size_t avant = platform::glDrawCallCount(fenetre->getDevice());
+    for (auto _ : state) {
+        if (!image()) {
+            state.SkipWithError("the frame could not begin");
+            break;
+        }
     }
     double appels = double(platform::glDrawCallCount(fenetre->getDevice()) - avant);
     state.counters["draws"] = benchmark::Counter(appels, benchmark::Counter::kAvgIterations);
     state.counters["chickens"] = monde.poulets();
 }
-BENCHMARK(BM_DrawFrame)->Arg(100)->Arg(1000)->Arg(5000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_DrawFrame)->Arg(0)->Arg(100)->Arg(1000)->Arg(5000)->Unit(benchmark::kMillisecond)->ComputeStatistics("min", plusRapide)->UseRealTime();
 
 } // namespace
 
@@ -97,7 +104,7 @@ int main(int argc, char** argv)
     if (!allerDansRun(argv[0]))
         return 1;
     std::string pourquoi;
-    if (!testsupport::ensureDisplay(&pourquoi)) {
+    if (!testsupport::ensureDisplay(&pourquoi) || !attendreAffichage()) {
         std::fprintf(stderr, "no display: %s\n", pourquoi.c_str());
         return 1;
     }

@@ -7,6 +7,8 @@
 #include "game/game/zeus.h"
 #include "game/setup.h"
 
+#include <SDL/SDL.h>
+
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
@@ -82,9 +84,25 @@ bool allerDansRun(const char* argv0)
     return true;
 }
 
+bool attendreAffichage()
+{
+    for (int essai = 0; essai < 50; ++essai) {
+        if (SDL_Init(SDL_INIT_VIDEO) == 0) {
+            SDL_Quit();
+            return true;
+        }
+        SDL_Delay(100);
+    }
+    return false;
+}
+
 MondeBench::MondeBench(XMANAGER* manager) : manager_(manager) {}
 
-MondeBench::~MondeBench() = default;
+MondeBench::~MondeBench()
+{
+    Silence silence;
+    zeus_.reset();
+}
 
 void MondeBench::construire(int n, Disposition disposition)
 {

@@ -17,6 +17,10 @@ XMANAGER* chargerRessources(IDirect3DDevice9* device);
 // Changes to the run directory: PLUMFALL_RUN_DIR, else "run" beside the program.
 bool allerDansRun(const char* argv0);
 
+// True once the X server takes SDL clients: one that was just started may
+// refuse them for a moment.
+bool attendreAffichage();
+
 class MondeBench {
 public:
     enum class Disposition {
