@@ -69,15 +69,15 @@ Layout layoutGlyphs(platform::GlyphSurface& surface, DWORD width, DWORD height, 
     return Layout::Fits;
 }
 
-void putQuad(FontVertex* v, float left, float top, float right, float bottom, DWORD color, const float* tc)
+void putQuad(FontVertex* v, float left, float top, float right, float bottom, DWORD color, float z, const float* tc)
 {
     // Clockwise on screen: the front face under counter-clockwise culling.
-    v[0] = {left, bottom, kTextDepth, 1.0f, color, tc[0], tc[3]};
-    v[1] = {left, top, kTextDepth, 1.0f, color, tc[0], tc[1]};
-    v[2] = {right, bottom, kTextDepth, 1.0f, color, tc[2], tc[3]};
-    v[3] = {right, top, kTextDepth, 1.0f, color, tc[2], tc[1]};
-    v[4] = {right, bottom, kTextDepth, 1.0f, color, tc[2], tc[3]};
-    v[5] = {left, top, kTextDepth, 1.0f, color, tc[0], tc[1]};
+    v[0] = {left, bottom, z, 1.0f, color, tc[0], tc[3]};
+    v[1] = {left, top, z, 1.0f, color, tc[0], tc[1]};
+    v[2] = {right, bottom, z, 1.0f, color, tc[2], tc[3]};
+    v[3] = {right, top, z, 1.0f, color, tc[2], tc[1]};
+    v[4] = {right, bottom, z, 1.0f, color, tc[2], tc[3]};
+    v[5] = {left, top, z, 1.0f, color, tc[0], tc[1]};
 }
 
 bool printable(unsigned char c)
@@ -85,6 +85,75 @@ bool printable(unsigned char c)
     // 127 has no glyph in the atlas.
     return c >= 32 && c < 127;
 }
+
+// Saves the device state, then sets the text state, the vertex format, the
+// batching buffer and the atlas. The caller applies `saved` when done.
+void beginText(IDirect3DDevice9* d, IDirect3DStateBlock9* saved, IDirect3DStateBlock9* text,
+               IDirect3DVertexBuffer9* vb, IDirect3DTexture9* atlas, DWORD fvf, UINT stride, unsigned long flags)
+{
+    saved->Capture();
+    text->Apply();
+    d->SetFVF(fvf);
+    d->SetPixelShader(nullptr);
+    d->SetStreamSource(0, vb, 0, stride);
+    d->SetTexture(0, atlas);
+    if (flags & D3DFONT_FILTERED) {
+        d->SetSamplerState(0, D3DSAMP_MINFILTER, D3DTEXF_LINEAR);
+        d->SetSamplerState(0, D3DSAMP_MAGFILTER, D3DTEXF_LINEAR);
+    }
+}
+
+// Fills the locked buffer six vertices at a time and draws a triangle list
+// whenever the next character might not fit.
+template <class Vertex>
+class Batch {
+public:
+    Batch(IDirect3DDevice9* d, IDirect3DVertexBuffer9* vb, UINT limit) : device_(d), vb_(vb), limit_(limit)
+    {
+        lock();
+    }
+    bool ok() const { return SUCCEEDED(hr_); }
+    Vertex* quad()
+    {
+        Vertex* v = vertices_ + written_;
+        written_ += 6;
+        return v;
+    }
+    void afterQuad()
+    {
+        if (written_ >= limit_) {
+            draw();
+            lock();
+        }
+    }
+    HRESULT finish()
+    {
+        if (ok())
+            draw();
+        return hr_;
+    }
+
+private:
+    void lock()
+    {
+        written_ = 0;
+        hr_ = vb_->Lock(0, 0, reinterpret_cast<void**>(&vertices_), D3DLOCK_DISCARD);
+    }
+    void draw()
+    {
+        vb_->Unlock();
+        if (written_ > 0)
+            device_->DrawPrimitive(D3DPT_TRIANGLELIST, 0, written_ / 3);
+        written_ = 0;
+    }
+
+    IDirect3DDevice9* device_;
+    IDirect3DVertexBuffer9* vb_;
+    UINT limit_;
+    Vertex* vertices_ = nullptr;
+    UINT written_ = 0;
+    HRESULT hr_ = D3D_OK;
+};
 
 } // namespace
 
@@ -273,23 +342,13 @@ HRESULT CD3DFont::DrawTextA(float sx, float sy, unsigned long color, const char*
 {
     if (!m_pd3dDevice || !m_pVB || !m_pStateBlockSaved || !m_pStateBlockDrawText || !text)
         return E_FAIL;
-    IDirect3DDevice9* d = m_pd3dDevice;
-
-    m_pStateBlockSaved->Capture();
-    m_pStateBlockDrawText->Apply();
-    d->SetFVF(kFontFvf);
-    d->SetPixelShader(nullptr);
-    d->SetStreamSource(0, m_pVB, 0, sizeof(FontVertex));
-    d->SetTexture(0, m_pTexture);
-    if (flags & D3DFONT_FILTERED) {
-        d->SetSamplerState(0, D3DSAMP_MINFILTER, D3DTEXF_LINEAR);
-        d->SetSamplerState(0, D3DSAMP_MAGFILTER, D3DTEXF_LINEAR);
-    }
+    beginText(m_pd3dDevice, m_pStateBlockSaved, m_pStateBlockDrawText, m_pVB, m_pTexture, kFontFvf,
+              sizeof(FontVertex), flags);
 
     float lineHeight = (m_fTexCoords[0][3] - m_fTexCoords[0][1]) * float(m_dwTexHeight) / m_fTextScale;
     if (flags & (D3DFONT_CENTERED_X | D3DFONT_CENTERED_Y)) {
         D3DVIEWPORT9 vp;
-        d->GetViewport(&vp);
+        m_pd3dDevice->GetViewport(&vp);
         if (flags & D3DFONT_CENTERED_X) {
             const char* end = std::strchr(text, '\n');
             std::string first(text, end ? size_t(end - text) : std::strlen(text));
@@ -303,10 +362,8 @@ HRESULT CD3DFont::DrawTextA(float sx, float sy, unsigned long color, const char*
 
     sx -= float(m_dwSpacing);
     float startX = sx;
-    FontVertex* v = nullptr;
-    UINT written = 0;
-    HRESULT hr = m_pVB->Lock(0, 0, reinterpret_cast<void**>(&v), D3DLOCK_DISCARD);
-    for (const char* p = text; SUCCEEDED(hr) && *p; ++p) {
+    Batch<FontVertex> batch(m_pd3dDevice, m_pVB, kBatchVertices);
+    for (const char* p = text; batch.ok() && *p; ++p) {
         unsigned char c = static_cast<unsigned char>(*p);
         if (c == '\n') {
             sx = startX;
@@ -319,23 +376,12 @@ HRESULT CD3DFont::DrawTextA(float sx, float sy, unsigned long color, const char*
         float w = (tc[2] - tc[0]) * float(m_dwTexWidth) / m_fTextScale;
         float h = (tc[3] - tc[1]) * float(m_dwTexHeight) / m_fTextScale;
         if (c != ' ') {
-            putQuad(v + written, sx - 0.5f, sy - 0.5f, sx + w - 0.5f, sy + h - 0.5f, DWORD(color), tc);
-            written += 6;
-            if (written >= kBatchVertices) {
-                m_pVB->Unlock();
-                d->DrawPrimitive(D3DPT_TRIANGLELIST, 0, written / 3);
-                written = 0;
-                hr = m_pVB->Lock(0, 0, reinterpret_cast<void**>(&v), D3DLOCK_DISCARD);
-            }
+            putQuad(batch.quad(), sx - 0.5f, sy - 0.5f, sx + w - 0.5f, sy + h - 0.5f, DWORD(color), kTextDepth, tc);
+            batch.afterQuad();
         }
         sx += w - 2.0f * float(m_dwSpacing);
     }
-    if (SUCCEEDED(hr)) {
-        m_pVB->Unlock();
-        if (written > 0)
-            d->DrawPrimitive(D3DPT_TRIANGLELIST, 0, written / 3);
-    }
-
+    HRESULT hr = batch.finish();
     m_pStateBlockSaved->Apply();
     return hr;
 }
@@ -345,21 +391,11 @@ HRESULT CD3DFont::DrawTextScaled(float x, float y, float z, float xScale, float 
 {
     if (!m_pd3dDevice || !m_pVB || !m_pStateBlockSaved || !m_pStateBlockDrawText || !text)
         return E_FAIL;
-    IDirect3DDevice9* d = m_pd3dDevice;
-
-    m_pStateBlockSaved->Capture();
-    m_pStateBlockDrawText->Apply();
-    d->SetFVF(kFontFvf);
-    d->SetPixelShader(nullptr);
-    d->SetStreamSource(0, m_pVB, 0, sizeof(FontVertex));
-    d->SetTexture(0, m_pTexture);
-    if (flags & D3DFONT_FILTERED) {
-        d->SetSamplerState(0, D3DSAMP_MINFILTER, D3DTEXF_LINEAR);
-        d->SetSamplerState(0, D3DSAMP_MAGFILTER, D3DTEXF_LINEAR);
-    }
+    beginText(m_pd3dDevice, m_pStateBlockSaved, m_pStateBlockDrawText, m_pVB, m_pTexture, kFontFvf,
+              sizeof(FontVertex), flags);
 
     D3DVIEWPORT9 vp;
-    d->GetViewport(&vp);
+    m_pd3dDevice->GetViewport(&vp);
     float lineHeight = (m_fTexCoords[0][3] - m_fTexCoords[0][1]) * float(m_dwTexHeight);
     if (lineHeight <= 0.0f)
         lineHeight = 1.0f;
@@ -378,10 +414,8 @@ HRESULT CD3DFont::DrawTextScaled(float x, float y, float z, float xScale, float 
     sx -= float(m_dwSpacing) * fx;
     float startX = sx;
 
-    FontVertex* v = nullptr;
-    UINT written = 0;
-    HRESULT hr = m_pVB->Lock(0, 0, reinterpret_cast<void**>(&v), D3DLOCK_DISCARD);
-    for (const char* p = text; SUCCEEDED(hr) && *p; ++p) {
+    Batch<FontVertex> batch(m_pd3dDevice, m_pVB, kBatchVertices);
+    for (const char* p = text; batch.ok() && *p; ++p) {
         unsigned char c = static_cast<unsigned char>(*p);
         if (c == '\n') {
             sx = startX;
@@ -394,24 +428,12 @@ HRESULT CD3DFont::DrawTextScaled(float x, float y, float z, float xScale, float 
         float w = (tc[2] - tc[0]) * float(m_dwTexWidth) * fx;
         float h = (tc[3] - tc[1]) * float(m_dwTexHeight) * fy;
         if (c != ' ') {
-            putQuad(v + written, sx - 0.5f, sy - 0.5f, sx + w - 0.5f, sy + h - 0.5f, DWORD(color), tc);
-            for (UINT i = 0; i < 6; ++i)
-                v[written + i].z = z;
-            written += 6;
-            if (written >= kBatchVertices) {
-                m_pVB->Unlock();
-                d->DrawPrimitive(D3DPT_TRIANGLELIST, 0, written / 3);
-                written = 0;
-                hr = m_pVB->Lock(0, 0, reinterpret_cast<void**>(&v), D3DLOCK_DISCARD);
-            }
+            putQuad(batch.quad(), sx - 0.5f, sy - 0.5f, sx + w - 0.5f, sy + h - 0.5f, DWORD(color), z, tc);
+            batch.afterQuad();
         }
         sx += w - 2.0f * float(m_dwSpacing) * fx;
     }
-    if (SUCCEEDED(hr)) {
-        m_pVB->Unlock();
-        if (written > 0)
-            d->DrawPrimitive(D3DPT_TRIANGLELIST, 0, written / 3);
-    }
+    HRESULT hr = batch.finish();
     m_pStateBlockSaved->Apply();
     return hr;
 }
@@ -420,20 +442,10 @@ HRESULT CD3DFont::Render3DText(const char* text, unsigned long flags)
 {
     if (!m_pd3dDevice || !m_pVB || !m_pStateBlockSaved || !m_pStateBlockDrawText || !text)
         return E_FAIL;
-    IDirect3DDevice9* d = m_pd3dDevice;
-
-    m_pStateBlockSaved->Capture();
-    m_pStateBlockDrawText->Apply();
-    d->SetFVF(kMeshFvf);
-    d->SetPixelShader(nullptr);
-    d->SetStreamSource(0, m_pVB, 0, sizeof(MeshVertex));
-    d->SetTexture(0, m_pTexture);
-    if (flags & D3DFONT_FILTERED) {
-        d->SetSamplerState(0, D3DSAMP_MINFILTER, D3DTEXF_LINEAR);
-        d->SetSamplerState(0, D3DSAMP_MAGFILTER, D3DTEXF_LINEAR);
-    }
+    beginText(m_pd3dDevice, m_pStateBlockSaved, m_pStateBlockDrawText, m_pVB, m_pTexture, kMeshFvf,
+              sizeof(MeshVertex), flags);
     if (flags & D3DFONT_TWOSIDED)
-        d->SetRenderState(D3DRS_CULLMODE, D3DCULL_NONE);
+        m_pd3dDevice->SetRenderState(D3DRS_CULLMODE, D3DCULL_NONE);
 
     // Ten pixels of the atlas make one unit; the text starts at the origin.
     const float unit = 10.0f;
@@ -449,10 +461,8 @@ HRESULT CD3DFont::Render3DText(const char* text, unsigned long flags)
     float startX = x;
     const UINT capacity = (kBufferVertices * sizeof(FontVertex) / sizeof(MeshVertex)) / 6 * 6;
 
-    MeshVertex* v = nullptr;
-    UINT written = 0;
-    HRESULT hr = m_pVB->Lock(0, 0, reinterpret_cast<void**>(&v), D3DLOCK_DISCARD);
-    for (const char* p = text; SUCCEEDED(hr) && *p; ++p) {
+    Batch<MeshVertex> batch(m_pd3dDevice, m_pVB, capacity);
+    for (const char* p = text; batch.ok() && *p; ++p) {
         unsigned char c = static_cast<unsigned char>(*p);
         if (c == '\n') {
             x = startX;
@@ -467,27 +477,18 @@ HRESULT CD3DFont::Render3DText(const char* text, unsigned long flags)
         if (c != ' ') {
             float l = x, r = x + w, t = y, b = y - h;
             // Clockwise seen from -z, the side the text is read from.
-            v[written + 0] = {l, b, 0, 0, 0, -1, tc[0], tc[3]};
-            v[written + 1] = {l, t, 0, 0, 0, -1, tc[0], tc[1]};
-            v[written + 2] = {r, b, 0, 0, 0, -1, tc[2], tc[3]};
-            v[written + 3] = {r, t, 0, 0, 0, -1, tc[2], tc[1]};
-            v[written + 4] = {r, b, 0, 0, 0, -1, tc[2], tc[3]};
-            v[written + 5] = {l, t, 0, 0, 0, -1, tc[0], tc[1]};
-            written += 6;
-            if (written >= capacity) {
-                m_pVB->Unlock();
-                d->DrawPrimitive(D3DPT_TRIANGLELIST, 0, written / 3);
-                written = 0;
-                hr = m_pVB->Lock(0, 0, reinterpret_cast<void**>(&v), D3DLOCK_DISCARD);
-            }
+            MeshVertex* v = batch.quad();
+            v[0] = {l, b, 0, 0, 0, -1, tc[0], tc[3]};
+            v[1] = {l, t, 0, 0, 0, -1, tc[0], tc[1]};
+            v[2] = {r, b, 0, 0, 0, -1, tc[2], tc[3]};
+            v[3] = {r, t, 0, 0, 0, -1, tc[2], tc[1]};
+            v[4] = {r, b, 0, 0, 0, -1, tc[2], tc[3]};
+            v[5] = {l, t, 0, 0, 0, -1, tc[0], tc[1]};
+            batch.afterQuad();
         }
         x += w - 2.0f * float(m_dwSpacing) / unit;
     }
-    if (SUCCEEDED(hr)) {
-        m_pVB->Unlock();
-        if (written > 0)
-            d->DrawPrimitive(D3DPT_TRIANGLELIST, 0, written / 3);
-    }
+    HRESULT hr = batch.finish();
     m_pStateBlockSaved->Apply();
     return hr;
 }

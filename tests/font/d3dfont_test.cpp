@@ -257,6 +257,28 @@ TEST_F(FontTest, CentringUsesTheViewportAndTheFirstLine)
     EXPECT_FLOAT_EQ(manual[0].x, centred[0].x);
 }
 
+TEST_F(FontTest, ScaledAndThreeDimensionalTextDrawAndRestoreTheState)
+{
+    auto font = makeFont(10);
+    DeviceState before = device.state();
+    device.clearCalls();
+    EXPECT_EQ(D3D_OK, font->DrawTextScaled(-1, 1, 0.5f, 0.1f, 0.1f, 0xFFFFFFFF, "scaled", 0));
+    EXPECT_EQ(1u, device.count("DrawPrimitive"));
+    EXPECT_TRUE(sameState(before, device.state()));
+
+    device.clearCalls();
+    std::string text(120, 'w');
+    EXPECT_EQ(D3D_OK, font->Render3DText(text.c_str(), D3DFONT_TWOSIDED));
+    auto fvf = device.named("SetFVF");
+    ASSERT_FALSE(fvf.empty());
+    EXPECT_EQ(double(D3DFVF_XYZ | D3DFVF_NORMAL | D3DFVF_TEX1), fvf[0].args[0]);
+    size_t triangles = 0;
+    for (const auto& d : device.named("DrawPrimitive"))
+        triangles += size_t(d.args[2]);
+    EXPECT_EQ(240u, triangles);
+    EXPECT_TRUE(sameState(before, device.state()));
+}
+
 TEST_F(FontTest, WithoutDeviceNothingIsDrawn)
 {
     CD3DFont font("Arial", 10, 0);
