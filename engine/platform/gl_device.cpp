@@ -297,8 +297,10 @@ void GLDevice::uploadTexture(MemTexture* t)
         glGenTextures(1, &name);
         t->backendName = name;
         t->backendVersion = 0;
-        if (name >= samplers_.size())
+        if (name >= samplers_.size()) {
             samplers_.resize(name + 64, Sampler{0, 0, 0, 0});
+            opaque_.resize(name + 64, 0);
+        }
         samplers_[name] = Sampler{0, 0, 0, 0};
         bindTexture(name);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, 0);
@@ -315,11 +317,23 @@ void GLDevice::uploadTexture(MemTexture* t)
         glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, GLsizei(t->width), GLsizei(t->height), GL_BGRA, type,
                         t->texels.data());
     t->backendVersion = t->version;
+
+    bool opaque = t->format == D3DFMT_X8R8G8B8;
+    if (t->format == D3DFMT_A8R8G8B8) {
+        opaque = true;
+        for (size_t i = 3; opaque && i < t->texels.size(); i += 4)
+            opaque = t->texels[i] == 0xFF;
+    } else if (t->format == D3DFMT_A4R4G4B4) {
+        opaque = true;
+        for (size_t i = 1; opaque && i < t->texels.size(); i += 2)
+            opaque = (t->texels[i] & 0xF0) == 0xF0;
+    }
+    opaque_[t->backendName] = opaque;
 }
 
 // ---- render states ------------------------------------------------------------
 
-void GLDevice::applyRasterState()
+void GLDevice::applyRasterState(bool opaqueSource)
 {
     const DWORD* rs = state_.renderState;
 
@@ -347,7 +361,10 @@ void GLDevice::applyRasterState()
         }
     }
 
-    bool blend = rs[D3DRS_ALPHABLENDENABLE] != 0;
+    // Blending a source of alpha 1 by its alpha leaves it unchanged: the
+    // opaque pictures (the background) skip reading the frame buffer.
+    bool blend = rs[D3DRS_ALPHABLENDENABLE] != 0 &&
+                 !(opaqueSource && rs[D3DRS_SRCBLEND] == D3DBLEND_SRCALPHA && rs[D3DRS_DESTBLEND] == D3DBLEND_INVSRCALPHA);
     setSwitch(GL_BLEND, blend, on_.blend);
     if (blend) {
         GLenum src = glBlend(rs[D3DRS_SRCBLEND]), dst = glBlend(rs[D3DRS_DESTBLEND]);

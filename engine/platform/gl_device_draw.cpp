@@ -297,13 +297,13 @@ void GLDevice::applyLights()
     }
 }
 
-void GLDevice::applyTexture(bool wanted)
+bool GLDevice::applyTexture(bool wanted)
 {
     auto* texture = static_cast<MemTexture*>(static_cast<IDirect3DTexture9*>(state_.texture[0]));
     bool on = wanted && texture && state_.stageState[0][D3DTSS_COLOROP] != D3DTOP_DISABLE;
     setSwitch(GL_TEXTURE_2D, on, on_.texture2d);
     if (!on)
-        return;
+        return false;
     uploadTexture(texture);
     GLuint name = texture->backendName;
     bindTexture(name);
@@ -333,6 +333,9 @@ void GLDevice::applyTexture(bool wanted)
         have = want;
     }
     applyCombine();
+    // Alpha is the texture's own when stage 0 selects it unmodified.
+    const DWORD* ts = state_.stageState[0];
+    return opaque_[name] && ts[D3DTSS_ALPHAOP] == D3DTOP_SELECTARG1 && ts[D3DTSS_ALPHAARG1] == D3DTA_TEXTURE;
 }
 
 void GLDevice::applyCombine()
@@ -381,11 +384,11 @@ void GLDevice::drawVertices(D3DPRIMITIVETYPE type, UINT, const uint8_t* bytes, U
     bool hasTex = (fvf & D3DFVF_TEX1) != 0;
 
     bool lit = !pretransformed && state_.renderState[D3DRS_LIGHTING] != 0;
-    applyRasterState();
+    bool opaque = applyTexture(true);
+    applyRasterState(opaque);
     applyViewport(pretransformed);
     applyLighting(lit, hasColor);
     applyTransforms(pretransformed);
-    applyTexture(true);
 
     bool homogeneous = false;
     if (pretransformed) {

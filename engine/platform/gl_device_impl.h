@@ -49,13 +49,13 @@ private:
     void setSwitch(GLenum cap, bool on, int8_t& cached);
     void setClientArray(GLenum array, bool on, int8_t& cached);
 
-    void applyRasterState();
+    void applyRasterState(bool opaqueSource);
     void applyViewport(bool pretransformed);
     void applyTransforms(bool pretransformed);
     void applyLighting(bool lit, bool vertexColor);
     void applyLights();
     void applyMaterial();
-    void applyTexture(bool enabled);
+    bool applyTexture(bool enabled);
     void applyCombine();
     void bindTexture(GLuint name);
     void uploadTexture(class MemTexture* texture);
@@ -80,6 +80,7 @@ private:
     bool lightValid_[kMaxLights];
     D3DLIGHT9 light_[kMaxLights];
     std::vector<Sampler> samplers_; // by GL texture name
+    std::vector<uint8_t> opaque_;   // by GL texture name: every texel has alpha 1
 
     std::vector<float> positions_;    // rhw != 1 vertices, as homogeneous points
     std::vector<uint32_t> colors_;    // RGBA copies when GL_BGRA arrays are missing

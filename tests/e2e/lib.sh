@@ -55,7 +55,7 @@ e2e_init() {
 e2e_start_xvfb() {
     local fifo="$E2E_TMP/display"
     : >"$fifo"
-    Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp 5>"$fifo" 2>"$E2E_TMP/xvfb.log" &
+    Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp -noreset 5>"$fifo" 2>"$E2E_TMP/xvfb.log" &
     E2E_XVFB_PID=$!
     local i
     for i in $(seq 100); do

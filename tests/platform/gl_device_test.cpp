@@ -226,6 +226,26 @@ TEST_F(GLDeviceTest, UnlitWhiteVerticesModulateTheTextureAndTextureChangesReachT
     EXPECT_EQ(0x00FF00u, pixel(400, 300));
 }
 
+TEST_F(GLDeviceTest, OpaquePicturesStillBlendByTheirVertexAlphaWhenItCounts)
+{
+    gameSetup();
+    device->SetRenderState(D3DRS_ZENABLE, D3DZB_FALSE);
+    IDirect3DTexture9* white = texture(1, 1, {0xFFFFFFFF});
+    device->Clear(0, nullptr, D3DCLEAR_TARGET | D3DCLEAR_ZBUFFER, 0xFF000000, 1.0f, 0);
+    device->SetTexture(0, white);
+    device->SetRenderState(D3DRS_LIGHTING, FALSE);
+    // Stage 0 alpha: the texture's alone (the game's state) - the quad covers.
+    drawQuad(-30, 10, -10, -10, 0, false, 0x80FFFFFF);
+    EXPECT_EQ(0xFFFFFFu, pixel(380, 300));
+    // Texture alpha times vertex alpha: half of the white over black.
+    device->SetTextureStageState(0, D3DTSS_ALPHAOP, D3DTOP_MODULATE);
+    device->SetTextureStageState(0, D3DTSS_ALPHAARG2, D3DTA_DIFFUSE);
+    drawQuad(10, 10, 30, -10, 0, false, 0x80FFFFFF);
+    uint32_t p = pixel(420, 300);
+    EXPECT_NEAR(0x80, int(p & 0xFF), 2);
+    EXPECT_EQ(p & 0xFF, (p >> 16) & 0xFF);
+}
+
 TEST_F(GLDeviceTest, NearerQuadsHideFartherOnes)
 {
     gameSetup();

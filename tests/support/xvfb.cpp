@@ -37,7 +37,8 @@ struct Server {
         }
         pid = fork();
         if (pid == 0) {
-            // The server dies with the tests, even when they crash.
+            // The server dies with the tests, even when they crash; it does
+            // not reset (and refuse clients for a moment) when one leaves.
             prctl(PR_SET_PDEATHSIG, SIGTERM);
             close(fds[0]);
             int devnull = open("/dev/null", O_WRONLY);
@@ -47,7 +48,7 @@ struct Server {
             }
             char fd[16];
             std::snprintf(fd, sizeof fd, "%d", fds[1]);
-            execl("/usr/bin/Xvfb", "Xvfb", "-displayfd", fd, "-screen", "0", "1024x768x24", "-nolisten", "tcp",
+            execl("/usr/bin/Xvfb", "Xvfb", "-displayfd", fd, "-screen", "0", "1024x768x24", "-nolisten", "tcp", "-noreset",
                   static_cast<char*>(nullptr));
             _exit(127);
         }
