@@ -31,7 +31,7 @@ e2e_cleanup() {
         kill -TERM "$E2E_XVFB_PID" 2>/dev/null
         wait "$E2E_XVFB_PID" 2>/dev/null
     fi
-    [ -n "$E2E_TMP" ] && [ -z "$E2E_KEEP" ] && rm -rf "$E2E_TMP"
+    [ -n "$E2E_TMP" ] && [ -z "${E2E_KEEP:-}" ] && rm -rf "$E2E_TMP"
 }
 
 # e2e_init BUILD_DIR: finds the binary, the run directory and the tools.
