@@ -297,13 +297,15 @@ void GLDevice::uploadTexture(MemTexture* t)
         glGenTextures(1, &name);
         t->backendName = name;
         t->backendVersion = 0;
-        if (name >= samplers_.size()) {
-            samplers_.resize(name + 64, Sampler{0, 0, 0, 0});
-            opaque_.resize(name + 64, 0);
-        }
-        samplers_[name] = Sampler{0, 0, 0, 0};
+        if (name < samplers_.size())
+            samplers_[name] = Sampler{0, 0, 0, 0};
         bindTexture(name);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, 0);
+    }
+    // Another device on this context may have named the texture.
+    if (t->backendName >= samplers_.size()) {
+        samplers_.resize(t->backendName + 64, Sampler{0, 0, 0, 0});
+        opaque_.resize(t->backendName + 64, 0);
     }
     if (t->backendVersion == t->version)
         return;
