@@ -12,6 +12,7 @@
 #include "game/setup.h"
 #include "game/utils/mathutils.h"
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -35,6 +36,8 @@ struct Options {
     std::string ressources;
     bool dessiner = true;
     int trace = 0;
+    bool verifier = false;
+    int maxEntites = 3000;
 };
 
 void usage()
@@ -42,7 +45,10 @@ void usage()
     std::cerr << "usage: plumfall-headless [--frames N] [--difficulty 1..10] [--seed S] [--choose-at FRAME]\n"
                  "                         [--pointer wander|still|script] [--pointer-script FILE]\n"
                  "                         [--resources script.lua] [--no-render] [--trace EVERY]\n"
-                 "  --pointer-script: lines \"frame x y\", a mouse motion to window pixel (x, y) in that frame\n";
+                 "                         [--check] [--max-entities N]\n"
+                 "  --pointer-script: lines \"frame x y\", a mouse motion to window pixel (x, y) in that frame\n"
+                 "  --check: after every frame, every position finite and within 100000 units, at most\n"
+                 "           --max-entities (3000) entities; exit 1 at the first frame that breaks a rule\n";
 }
 
 bool lire(int argc, char** argv, Options& o)
@@ -57,12 +63,14 @@ bool lire(int argc, char** argv, Options& o)
         };
         const char* v = nullptr;
         static const char* avecValeur[] = {"--frames", "--difficulty", "--seed", "--choose-at", "--pointer",
-                                           "--pointer-script", "--resources", "--trace"};
+                                           "--pointer-script", "--resources", "--trace", "--max-entities"};
         bool connue = false;
         for (const char* n : avecValeur)
             connue = connue || a == n;
         if (a == "--no-render") {
             o.dessiner = false;
+        } else if (a == "--check") {
+            o.verifier = true;
         } else if (a == "--help" || a == "-h") {
             return false;
         } else if (!connue) {
@@ -86,6 +94,8 @@ bool lire(int argc, char** argv, Options& o)
             o.script = v;
         } else if (a == "--resources") {
             o.ressources = v;
+        } else if (a == "--max-entities") {
+            o.maxEntites = std::atoi(v);
         } else {
             o.trace = std::atoi(v);
         }
@@ -158,6 +168,30 @@ private:
 platform::RecordingDevice* device = nullptr;
 XMANAGER* manager = nullptr;
 
+// What a long run must keep: finite positions on or near the belt, a bounded
+// world. Empty when all holds, else what broke.
+std::string verifier(Zeus& zeus, const CameraFollow& camera, int maxEntites)
+{
+    const double limite = 100000;
+    char ligne[160];
+    size_t n = zeus.rEntiteMap_.size() + zeus.rAInsererVec_.size();
+    if (n > static_cast<size_t>(maxEntites)) {
+        std::snprintf(ligne, sizeof ligne, "%zu entities, more than %d", n, maxEntites);
+        return ligne;
+    }
+    if (!std::isfinite(camera.fCamCenterX) || !std::isfinite(zeus.fMousePosX_) || !std::isfinite(zeus.fMousePosY_))
+        return "camera or pointer not finite";
+    for (auto& e : zeus.rEntiteMap_) {
+        cpVect p = e.second->position;
+        if (!std::isfinite(p.x) || !std::isfinite(p.y) || std::fabs(p.x) > limite || std::fabs(p.y) > limite) {
+            std::snprintf(ligne, sizeof ligne, "entity %d of kind %d at (%g, %g)", e.first,
+                          static_cast<int>(e.second->type), p.x, p.y);
+            return ligne;
+        }
+    }
+    return std::string();
+}
+
 int compterPoulets(Zeus& zeus)
 {
     int n = 0;
@@ -210,6 +244,14 @@ int main(int argc, char** argv)
         groupes += camera.bGroupeCree;
         if (o.dessiner)
             zeus.render();
+        if (o.verifier) {
+            std::string faute = verifier(zeus, camera, o.maxEntites);
+            if (!faute.empty()) {
+                std::fflush(stdout);
+                std::fprintf(stderr, "check failed at frame %d: %s\n", frame, faute.c_str());
+                return 1;
+            }
+        }
         if (o.trace > 0 && frame % o.trace == 0)
             std::printf("frame %d: camera x %.1f, chickens %d, entities %zu\n", frame, camera.fCamCenterX,
                         compterPoulets(zeus), zeus.rEntiteMap_.size());
