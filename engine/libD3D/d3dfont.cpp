@@ -241,6 +241,7 @@ HRESULT CD3DFont::RestoreDeviceObjects()
 {
     if (!m_pd3dDevice)
         return D3DERR_INVALIDCALL;
+    InvalidateDeviceObjects(); // restoring twice must not leak the first buffer and blocks
     IDirect3DDevice9* d = m_pd3dDevice;
     HRESULT hr = d->CreateVertexBuffer(kBufferVertices * sizeof(FontVertex), D3DUSAGE_WRITEONLY | D3DUSAGE_DYNAMIC,
                                        0, D3DPOOL_DEFAULT, &m_pVB, nullptr);

@@ -279,6 +279,15 @@ TEST_F(FontTest, ScaledAndThreeDimensionalTextDrawAndRestoreTheState)
     EXPECT_TRUE(sameState(before, device.state()));
 }
 
+TEST_F(FontTest, RestoringTwiceKeepsOneBufferAndDrawsOnce)
+{
+    auto font = makeFont(10);
+    ASSERT_EQ(D3D_OK, font->RestoreDeviceObjects());
+    device.clearCalls();
+    EXPECT_EQ(D3D_OK, font->DrawTextA(0, 0, 0xFFFFFFFF, "ab", 0));
+    EXPECT_EQ(1u, device.count("DrawPrimitive"));
+}
+
 TEST_F(FontTest, WithoutDeviceNothingIsDrawn)
 {
     CD3DFont font("Arial", 10, 0);
