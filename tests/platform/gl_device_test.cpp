@@ -290,6 +290,48 @@ TEST_F(GLDeviceTest, DirectionalLightFacingTheQuadLightsItWithTheMaterial)
     EXPECT_EQ(0x000000u, pixel(400, 300));
 }
 
+TEST_F(GLDeviceTest, PointLightsStayAtTheirWorldPositionWhenTheCameraMoves)
+{
+    gameSetup();
+    D3DXMATRIXA16 view;
+    D3DXVECTOR3 eye(100, 0, -30), at(100, 0, 0), up(0, 1, 0);
+    D3DXMatrixLookAtLH(&view, &eye, &at, &up);
+    device->SetTransform(D3DTS_VIEW, &view);
+    device->SetTexture(0, nullptr);
+    device->SetRenderState(D3DRS_AMBIENT, 0);
+    D3DMATERIAL9 material;
+    std::memset(&material, 0, sizeof material);
+    material.Diffuse = D3DCOLORVALUE{1, 0, 0, 1};
+    device->SetMaterial(&material);
+    D3DLIGHT9 light;
+    std::memset(&light, 0, sizeof light);
+    light.Type = D3DLIGHT_POINT;
+    light.Diffuse = D3DCOLORVALUE{1, 1, 1, 1};
+    light.Position = D3DVECTOR{100, 0, -10}; // in front of the screen's centre
+    light.Range = 1000;
+    light.Attenuation0 = 1;
+    device->SetLight(0, &light);
+    device->LightEnable(0, TRUE);
+
+    // Lighting is per vertex: small quads, lit by what reaches their corners.
+    struct LitVertex {
+        float x, y, z, nx, ny, nz;
+    };
+    auto drawSmallQuad = [&](float cx) {
+        LitVertex quad[4] = {{cx - 2, 2, 0, 0, 0, -1}, {cx + 2, 2, 0, 0, 0, -1}, {cx - 2, -2, 0, 0, 0, -1},
+                             {cx + 2, -2, 0, 0, 0, -1}};
+        device->DrawPrimitiveUP(D3DPT_TRIANGLESTRIP, 2, quad, sizeof(LitVertex));
+    };
+    device->Clear(0, nullptr, D3DCLEAR_TARGET | D3DCLEAR_ZBUFFER, kClear, 1.0f, 0);
+    device->SetFVF(D3DFVF_XYZ | D3DFVF_NORMAL);
+    drawSmallQuad(100);
+    drawSmallQuad(300);
+    uint32_t facing = pixel(400, 300), aside = pixel(600, 300);
+    EXPECT_GE((facing >> 16) & 0xFF, 0xE0u) << std::hex << facing;
+    EXPECT_EQ(0u, facing & 0xFFFF);
+    EXPECT_LT((aside >> 16) & 0xFF, 0x20u) << std::hex << aside; // the light grazes it 200 units away
+}
+
 TEST_F(GLDeviceTest, PretransformedVerticesAreWindowPixels)
 {
     device->Clear(0, nullptr, D3DCLEAR_TARGET | D3DCLEAR_ZBUFFER, kClear, 1.0f, 0);
