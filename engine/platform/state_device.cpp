@@ -10,12 +10,23 @@ MemTexture::MemTexture(StateDevice* o, UINT w, UINT h, D3DFORMAT f, D3DPOOL p, D
     : width(w), height(h), format(f), pool(p), usage(u), bytesPerTexel(f == D3DFMT_A4R4G4B4 ? 2 : 4), owner(o)
 {
     texels.assign(size_t(w) * h * bytesPerTexel, 0);
+    if (owner)
+        owner->textures_.push_back(this);
 }
 
 MemTexture::~MemTexture()
 {
-    if (backendName != 0 && owner)
+    if (!owner)
+        return;
+    if (backendName != 0)
         owner->releaseTextureName(backendName);
+    auto& live = owner->textures_;
+    for (size_t i = 0; i < live.size(); ++i)
+        if (live[i] == this) {
+            live[i] = live.back();
+            live.pop_back();
+            break;
+        }
 }
 
 HRESULT MemTexture::GetLevelDesc(UINT level, D3DSURFACE_DESC* desc)
@@ -300,6 +311,8 @@ StateDevice::~StateDevice()
             t->Release();
     if (state_.stream)
         state_.stream->Release();
+    for (MemTexture* t : textures_)
+        t->owner = nullptr;
 }
 
 HRESULT StateDevice::Reset(D3DPRESENT_PARAMETERS* params)

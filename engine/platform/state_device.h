@@ -154,7 +154,10 @@ protected:
 
 private:
     friend class StateBlock;
+    friend class MemTexture;
     class StateBlock* recording_ = nullptr;
+    // Textures still alive: a device that goes first detaches them.
+    std::vector<MemTexture*> textures_;
 };
 
 // Vertices a primitive count needs, for each primitive type.

@@ -352,3 +352,24 @@ TEST_F(GLDeviceTest, PretransformedVerticesAreWindowPixels)
 }
 
 } // namespace
+
+namespace {
+
+TEST(GLDeviceLifetime, TexturesMayOutliveTheirDevice)
+{
+    std::string why;
+    IDirect3DDevice9* device = testsupport::createGLDevice(&why);
+    if (!device)
+        GTEST_SKIP() << "no GL window: " << why;
+    IDirect3DTexture9* texture = nullptr;
+    ASSERT_EQ(D3D_OK, device->CreateTexture(2, 2, 1, 0, D3DFMT_A8R8G8B8, D3DPOOL_MANAGED, &texture, nullptr));
+    device->SetTexture(0, texture);
+    float quad[3][6] = {{0, 0, 0, 0, 0, 0}, {1, 0, 0, 0, 1, 0}, {0, 1, 0, 0, 0, 1}};
+    device->SetFVF(D3DFVF_XYZ | D3DFVF_DIFFUSE | D3DFVF_TEX1);
+    device->DrawPrimitiveUP(D3DPT_TRIANGLELIST, 1, quad, 24); // gives the texture its GL name
+    device->SetTexture(0, nullptr);
+    device->Release();
+    texture->Release(); // must not reach back into the device
+}
+
+} // namespace
