@@ -2,6 +2,7 @@
 #include "engine/manager/objet3D.h"
 #include "engine/manager/vertexbuffer.h"
 #include "engine/platform/recording_device.h"
+#include "tests/support/owning_manager.h"
 #include "game/setup.h"
 
 #include <gtest/gtest.h>
@@ -14,22 +15,6 @@
 
 namespace {
 
-// The game's manager never frees what it holds; the test's does, so the
-// leak checker sees only real leaks.
-class OwningManager : public MANAGER {
-public:
-    ~OwningManager()
-    {
-        for (auto& e : tabelement3d.tab)
-            delete e.second;
-        for (auto& e : tabconteneur.tab)
-            delete e.second;
-        for (auto& e : tabmateriel.tab)
-            delete e.second;
-        for (auto& e : tabtexture.tab)
-            delete e.second;
-    }
-};
 
 class SetupTest : public ::testing::Test {
 protected:

@@ -17,25 +17,11 @@
 #include "engine/manager/texture.h"
 #include "engine/manager/vertexbuffer.h"
 #include "engine/platform/recording_device.h"
+#include "tests/support/owning_manager.h"
 #include "engine/scene/scene.h"
 
 namespace {
 
-// Frees what the scripts registered, which the manager itself never does.
-class OwningManager : public MANAGER {
-public:
-    ~OwningManager()
-    {
-        for (auto& e : tabelement3d.tab)
-            delete e.second;
-        for (auto& e : tabconteneur.tab)
-            delete e.second;
-        for (auto& e : tabtexture.tab)
-            delete e.second;
-        for (auto& e : tabmateriel.tab)
-            delete e.second;
-    }
-};
 
 class CountingConteneur : public CONTENEUR {
 public:
