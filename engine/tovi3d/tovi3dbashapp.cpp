@@ -50,6 +50,32 @@ int axe(const std::string& word)
     return -1;
 }
 
+// The arguments of "translation" and "scale": "x|y|z value" (the other two
+// components stay `neutre`) or "x y z". False, after the message for bad
+// words, when nothing is to be applied.
+bool lireVecteur(int argc, std::string* argv, float neutre, float v[3])
+{
+    if (argc == 3) {
+        int a = axe(argv[1]);
+        float valeur;
+        if (a < 0 || !readFloat(argv[2], valeur)) {
+            invalide();
+            return false;
+        }
+        v[0] = v[1] = v[2] = neutre;
+        v[a] = valeur;
+        return true;
+    }
+    if (argc == 4) {
+        if (!readFloat(argv[1], v[0]) || !readFloat(argv[2], v[1]) || !readFloat(argv[3], v[2])) {
+            invalide();
+            return false;
+        }
+        return true;
+    }
+    return false;
+}
+
 } // namespace
 
 void TOVI3DBASHAPP::print(std::ostream& os) { os << "tovi3d V0.0001"; }
@@ -156,25 +182,11 @@ bool TRANSLATION::action(int argc, std::string* argv)
 {
     if (!needScene())
         return false;
-    D3DXMATRIXA16 m;
-    if (argc == 3) {
-        int a = axe(argv[1]);
-        float v;
-        if (a < 0 || !readFloat(argv[2], v)) {
-            invalide();
-            return false;
-        }
-        D3DXMatrixTranslation(&m, a == 0 ? v : 0.0f, a == 1 ? v : 0.0f, a == 2 ? v : 0.0f);
-    } else if (argc == 4) {
-        float x, y, z;
-        if (!readFloat(argv[1], x) || !readFloat(argv[2], y) || !readFloat(argv[3], z)) {
-            invalide();
-            return false;
-        }
-        D3DXMatrixTranslation(&m, x, y, z);
-    } else {
+    float v[3];
+    if (!lireVecteur(argc, argv, 0.0f, v))
         return false;
-    }
+    D3DXMATRIXA16 m;
+    D3DXMatrixTranslation(&m, v[0], v[1], v[2]);
     appliquer(currentscene, m);
     return true;
 }
@@ -210,25 +222,11 @@ bool SCALLING::action(int argc, std::string* argv)
 {
     if (!needScene())
         return false;
-    D3DXMATRIXA16 m;
-    if (argc == 3) {
-        int a = axe(argv[1]);
-        float v;
-        if (a < 0 || !readFloat(argv[2], v)) {
-            invalide();
-            return false;
-        }
-        D3DXMatrixScaling(&m, a == 0 ? v : 1.0f, a == 1 ? v : 1.0f, a == 2 ? v : 1.0f);
-    } else if (argc == 4) {
-        float x, y, z;
-        if (!readFloat(argv[1], x) || !readFloat(argv[2], y) || !readFloat(argv[3], z)) {
-            invalide();
-            return false;
-        }
-        D3DXMatrixScaling(&m, x, y, z);
-    } else {
+    float v[3];
+    if (!lireVecteur(argc, argv, 1.0f, v))
         return false;
-    }
+    D3DXMATRIXA16 m;
+    D3DXMatrixScaling(&m, v[0], v[1], v[2]);
     appliquer(currentscene, m);
     return true;
 }
