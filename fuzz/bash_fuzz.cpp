@@ -2,7 +2,7 @@
 // command registered except "system" (it runs what it is given). The scene
 // commands work on a fresh root scene and manager per input; a "/" in a line
 // becomes "_", so that every file "loadxml" or "savexml" names stays in the
-// scratch directory.
+// scratch directory. An input stops once the process holds too much memory.
 #include "engine/bash/bash.h"
 #include "engine/tovi3d/tovi3dbashapp.h"
 #include "fuzz/support.h"
@@ -33,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
         std::istringstream lignes(texte);
         std::string ligne;
-        while (std::getline(lignes, ligne))
+        while (std::getline(lignes, ligne) && !fuzz::tropDeMemoire())
             shell.call(ligne.c_str());
     }
     TOVI3DBASHAPP::setRootScene(nullptr);

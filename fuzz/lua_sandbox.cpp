@@ -1,9 +1,12 @@
 // The fuzz targets' own luaL_newstate and luaL_openlibs: defined here, they
 // take the place of the library's for LUALOADER::loadfromlua in these
 // programs only. A script gets the base, string, table and math libraries,
-// without the functions that reach files, the process or bytecode; its memory
-// is capped; and a count hook ends it with an error past a fixed number of
-// instructions, so that every input finishes.
+// without the functions that reach files, the process or bytecode; its own
+// memory is capped; and a count hook ends it with an error past a fixed
+// number of instructions or once the process holds too much memory, so that
+// every input finishes.
+#include "fuzz/support.h"
+
 #include <lua.hpp>
 
 #include <cstdlib>
@@ -12,7 +15,6 @@
 namespace {
 
 const size_t kMemoire = 64u << 20;
-const int kPas = 1000;             // instructions between two looks
 const long kInstructions = 2000000; // per script
 
 size_t utilise = 0;
@@ -40,14 +42,15 @@ int panique(lua_State* L)
     std::abort();
 }
 
+// Every instruction: a script function can double a scene in one call, so
+// the memory is looked at as often as the count.
 void crochet(lua_State* L, lua_Debug*)
 {
-    compte += kPas;
-    if (compte > kInstructions) {
-        // From now on every instruction fails, also inside pcall's callers.
-        lua_sethook(L, crochet, LUA_MASKCOUNT, 1);
+    // Past either limit every instruction fails, also in a caller of pcall.
+    if (++compte > kInstructions)
         luaL_error(L, "time-out");
-    }
+    if (fuzz::tropDeMemoire())
+        luaL_error(L, "memory budget");
 }
 
 void ouvrir(lua_State* L, lua_CFunction f, const char* nom)
@@ -94,5 +97,5 @@ extern "C" void luaL_openlibs(lua_State* L)
     // A coroutine runs on its own thread; the hook of a thread made later is
     // the one of its maker, so the count reaches it too.
     compte = 0;
-    lua_sethook(L, crochet, LUA_MASKCOUNT, kPas);
+    lua_sethook(L, crochet, LUA_MASKCOUNT, 1);
 }

@@ -3,6 +3,8 @@
 #include "engine/platform/recording_device.h"
 #include "game/setup.h"
 
+#include <sanitizer/allocator_interface.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
@@ -46,6 +48,11 @@ IDirect3DDevice9* preparer()
     device->recording = false;
     initall(device);
     return device;
+}
+
+bool tropDeMemoire()
+{
+    return __sanitizer_get_current_allocated_bytes() > (size_t(64) << 20);
 }
 
 std::string ecrire(const char* nom, const uint8_t* data, size_t size)
