@@ -14,6 +14,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     fuzz::preparer();
+    fuzz::debutEntree();
     std::string texte(reinterpret_cast<const char*>(data), size);
     for (char& c : texte)
         if (c == '/')

@@ -25,6 +25,7 @@ public:
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     fuzz::preparer();
+    fuzz::debutEntree();
     // A chunk that starts with ESC is precompiled bytecode, which Lua 5.1
     // trusts as it is: only source scripts are taken here.
     if (size > 0 && data[0] == 0x1B)

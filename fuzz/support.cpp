@@ -50,9 +50,18 @@ IDirect3DDevice9* preparer()
     return device;
 }
 
+namespace {
+size_t memoireAuDebut = 0;
+}
+
+void debutEntree()
+{
+    memoireAuDebut = __sanitizer_get_current_allocated_bytes();
+}
+
 bool tropDeMemoire()
 {
-    return __sanitizer_get_current_allocated_bytes() > (size_t(64) << 20);
+    return __sanitizer_get_current_allocated_bytes() > memoireAuDebut + (size_t(16) << 20);
 }
 
 std::string ecrire(const char* nom, const uint8_t* data, size_t size)

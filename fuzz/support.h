@@ -15,9 +15,11 @@ namespace fuzz {
 // /tmp; returns the device every drawing class uses.
 IDirect3DDevice9* preparer();
 
-// True once the process holds more than 64 MiB. Shell commands and script
-// functions can double a scene's size with each call; an input that goes
-// that far only measures memory, and is stopped there instead.
+// True once the process holds 16 MiB more than when the input began
+// (debutEntree). Shell commands and script functions can double a scene's
+// size with each call; an input that goes that far only measures memory and
+// time, and is stopped there instead.
+void debutEntree();
 bool tropDeMemoire();
 
 // Writes the bytes to a file of the scratch directory and returns its name.

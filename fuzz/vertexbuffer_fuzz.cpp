@@ -10,6 +10,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     fuzz::preparer();
+    fuzz::debutEntree();
     std::string texte(reinterpret_cast<const char*>(data), size);
     std::string::size_type fin = texte.find('\n');
     std::string tete = texte.substr(0, fin), corps = fin == std::string::npos ? "" : texte.substr(fin + 1);
