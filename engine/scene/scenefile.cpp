@@ -1,5 +1,6 @@
 #include "engine/scene/scenefile.h"
 
+#include <sys/stat.h>
 #include <tinyxml.h>
 
 #include <climits>
@@ -130,7 +131,11 @@ SCENE* LOAD_FILE::chargersceneXML(const char* path)
 {
     bufferscene = nullptr;
     TiXmlDocument document(path ? path : "");
-    if (!path || !document.LoadFile() || !document.RootElement()) {
+    // TinyXML sizes its buffer from the file's end offset: a directory's
+    // answers a size no allocation can hold. Only regular files are read.
+    struct stat etat;
+    bool fichierOrdinaire = path && stat(path, &etat) == 0 && S_ISREG(etat.st_mode);
+    if (!fichierOrdinaire || !document.LoadFile() || !document.RootElement()) {
         std::cerr << "fail du chargement de ficher de SCENE" << std::endl;
         return nullptr;
     }
