@@ -11,6 +11,7 @@
 #include "engine/platform/gl_device.h"
 #include "engine/tovi3d/tovi3D.h"
 #include "game/game/zeus.h"
+#include "game/setup_decor.h"
 #include "game/utils/m_fenetre.h"
 #include "tests/support/xvfb.h"
 
@@ -24,25 +25,6 @@ namespace {
 M_FENETRE* fenetre = nullptr;
 XMANAGER* ressources = nullptr;
 
-// The belt's layout, as in the game's main loop.
-const float fTailleDebut = 178;
-const float fOffsetDebutX = fTailleDebut / -2;
-const float fOffsetDebutY = -25;
-const float fTailleTroncon = 300;
-const float fOffsetTronconX = fTailleTroncon / 2;
-const float fOffsetTronconY = -25;
-const float fTailleTraits = 879;
-const float fOffsetTraitsX = (30 - fTailleDebut) + fTailleTraits / 2;
-const float fOffsetTraitsY = 0;
-
-void dessiner(ELEMENT3D* element, D3DXMATRIXA16* matrice, float x, float y, float z)
-{
-    D3DXMatrixIdentity(matrice);
-    D3DXMatrixTranslation(matrice, x, y, z);
-    if (element)
-        element->afficher(matrice);
-}
-
 void BM_DrawFrame(benchmark::State& state)
 {
     TOVI3D* tovi = fenetre->getTovi3D();
@@ -55,31 +37,16 @@ void BM_DrawFrame(benchmark::State& state)
     camera->setLookat(cx, 0, 0);
     camera->setUp(0, 1, 0);
 
-    ELEMENT3D* rTapisDebut = ressources->getelement3d("tapis_debut");
-    ELEMENT3D* rTapisTroncon = ressources->getelement3d("tapis_troncon");
-    ELEMENT3D* rTapisTraits = ressources->getelement3d("tapis_traits");
-    ELEMENT3D* rBG = ressources->getelement3d("flammes");
-    ELEMENT3D* rFin = ressources->getelement3d("fin");
-    ELEMENT3D* rProgressBar = ressources->getelement3d("progressbar");
-    ELEMENT3D* rProgressCursor = ressources->getelement3d("progresscursor");
+    DecorTapis decor(ressources);
     float fOffsetAnimTraits = 0;
-    D3DXMATRIXA16 matrice;
 
     // The first frame also sends every texture to GL: it is not timed.
     auto image = [&] {
         if (!tovi->debutscene(115, 115, 155))
             return false;
-        dessiner(rBG, &matrice, cx, 0, 10);
-        dessiner(rProgressBar, &matrice, cx, 280, 10);
-        dessiner(rProgressCursor, &matrice, cx + (cx / 8000 - 0.5f) * 760, 280, 10);
-        dessiner(rTapisDebut, &matrice, fOffsetDebutX + 2, fOffsetDebutY, 1);
-        for (int i = 0; i < 30; ++i)
-            dessiner(rTapisTroncon, &matrice, fOffsetTronconX + (fTailleTroncon - 15) * i, fOffsetTronconY, 1);
-        for (int i = 0; i < 12; ++i)
-            dessiner(rTapisTraits, &matrice, fOffsetTraitsX + (fTailleTraits - 143) * i + fOffsetAnimTraits,
-                     fOffsetTraitsY, 1);
+        decor.afficherFond(cx, fOffsetAnimTraits);
         zeus->render();
-        dessiner(rFin, &matrice, 8000, 0, -10);
+        decor.afficherFin();
         tovi->afficherscene();
         return true;
     };

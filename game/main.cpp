@@ -12,6 +12,7 @@
 #include "game/game/random.h"
 #include "game/game/zeus.h"
 #include "game/setup.h"
+#include "game/setup_decor.h"
 #include "game/utils/chrono.h"
 #include "game/utils/m_fenetre.h"
 #include "game/utils/mathutils.h"
@@ -31,28 +32,6 @@ float difficultyForKey(SDLKey key)
 }
 
 const int kPas = 30; // game milliseconds per frame
-
-// Belt layout: segments overlap by 15, stripe pieces by 143.
-const float fTailleDebut = 178;
-const float fOffsetDebutX = fTailleDebut / -2;
-const float fOffsetDebutY = -25;
-const float fTailleTroncon = 300;
-const float fOffsetTronconX = fTailleTroncon / 2;
-const float fOffsetTronconY = -25;
-const float fTailleTraits = 879;
-const float fOffsetTraitsX = (30 - fTailleDebut) + fTailleTraits / 2;
-const float fOffsetTraitsY = 0;
-const float fOffsetAnimTraitsBegin = 15;
-const float fOffsetAnimTraitsEnd = -17;
-const float fOffsetAnimTraitsSpeed = -0.05f;
-
-void dessiner(ELEMENT3D* element, D3DXMATRIXA16* matrice, float x, float y, float z)
-{
-    D3DXMatrixIdentity(matrice);
-    D3DXMatrixTranslation(matrice, x, y, z);
-    if (element)
-        element->afficher(matrice);
-}
 
 } // namespace
 
@@ -86,21 +65,14 @@ int SDL_main(int, char**)
     Zeus* zeus = new Zeus();
     Gaya::init(zeus, manager);
 
-    ELEMENT3D* rTapisDebut = manager->getelement3d("tapis_debut");
-    ELEMENT3D* rTapisTroncon = manager->getelement3d("tapis_troncon");
-    ELEMENT3D* rTapisTraits = manager->getelement3d("tapis_traits");
-    ELEMENT3D* rBG = manager->getelement3d("flammes");
-    ELEMENT3D* rFin = manager->getelement3d("fin");
-    ELEMENT3D* rProgressBar = manager->getelement3d("progressbar");
-    ELEMENT3D* rProgressCursor = manager->getelement3d("progresscursor");
+    DecorTapis decor(manager);
 
     gameSrand(timeGetTime());
     TIME_MANAGER* temps = new TIME_MANAGER();
 
     float fDifficultee = -1.0f;
     CameraFollow suivi;
-    float fOffsetAnimTraits = fOffsetAnimTraitsBegin;
-    D3DXMATRIXA16 matrice;
+    float fOffsetAnimTraits = DecorTapis::TRAITS_DEBUT;
 
     while (boucle) {
         temps->update();
@@ -142,24 +114,14 @@ int SDL_main(int, char**)
         camera->setLookat(cx, 0, 0);
         camera->setUp(0, 1, 0);
 
-        fOffsetAnimTraits += fOffsetAnimTraitsSpeed * kPas;
-        while (fOffsetAnimTraits < fOffsetAnimTraitsEnd)
-            fOffsetAnimTraits += fOffsetAnimTraitsBegin - fOffsetAnimTraitsEnd;
+        fOffsetAnimTraits = DecorTapis::avancerTraits(fOffsetAnimTraits, kPas);
 
         if (!tovi->debutscene(115, 115, 155))
             continue;
 
-        dessiner(rBG, &matrice, cx, 0, 10);
-        dessiner(rProgressBar, &matrice, cx, 280, 10);
-        dessiner(rProgressCursor, &matrice, cx + (cx / 8000 - 0.5f) * 760, 280, 10);
-        dessiner(rTapisDebut, &matrice, fOffsetDebutX + 2, fOffsetDebutY, 1);
-        for (int i = 0; i < 30; ++i)
-            dessiner(rTapisTroncon, &matrice, fOffsetTronconX + (fTailleTroncon - 15) * i, fOffsetTronconY, 1);
-        for (int i = 0; i < 12; ++i)
-            dessiner(rTapisTraits, &matrice, fOffsetTraitsX + (fTailleTraits - 143) * i + fOffsetAnimTraits,
-                     fOffsetTraitsY, 1);
+        decor.afficherFond(cx, fOffsetAnimTraits);
         zeus->render();
-        dessiner(rFin, &matrice, 8000, 0, -10);
+        decor.afficherFin();
         if (fDifficultee == -1.0f) {
             afficheurscore->DrawTextA(20, 100, 0xFFFFFFFF, "SELECTIONNEZ UNE DIFFICULTEE", 0);
             afficheurscore->DrawTextA(20, 150, 0xFFFFFFFF, "DE F1 A F10", 0);
