@@ -44,7 +44,8 @@ public:
     void ParcoursOBJET3D(TiXmlNode* node, OBJET3D* objet);
 
 private:
-    TiXmlDocument* fichier;
+    // Kept for its place in the layout: the document lives in chargersceneXML.
+    [[maybe_unused]] TiXmlDocument* fichier;
     MANAGER* manager;
     SCENE* bufferscene;
 };
