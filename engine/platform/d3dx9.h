@@ -90,6 +90,7 @@ class ID3DXBuffer {
 public:
     virtual void* GetBufferPointer() = 0;
     virtual DWORD GetBufferSize() = 0;
+    virtual ULONG AddRef() = 0;
     virtual ULONG Release() = 0;
 
 protected:

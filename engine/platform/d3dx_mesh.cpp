@@ -1,6 +1,7 @@
 // .x models through Assimp, as D3DXLoadMeshFromX hands them to the engine:
 // one subset per material and a buffer of D3DXMATERIAL records.
 #include "engine/platform/d3dx9.h"
+#include "engine/platform/refcounted.h"
 
 #include <assimp/Importer.hpp>
 #include <assimp/postprocess.h>
@@ -22,26 +23,18 @@ struct MeshVertex {
 };
 static_assert(sizeof(MeshVertex) == 32, "XYZ|NORMAL|TEX1 is 32 bytes");
 
-class Buffer : public ID3DXBuffer {
+class Buffer : public platform::RefCounted<ID3DXBuffer> {
 public:
     explicit Buffer(size_t size) : bytes_(size) {}
     void* GetBufferPointer() override { return bytes_.data(); }
     DWORD GetBufferSize() override { return (DWORD)bytes_.size(); }
-    ULONG Release() override
-    {
-        ULONG r = --refs_;
-        if (r == 0)
-            delete this;
-        return r;
-    }
 
 private:
     std::vector<unsigned char> bytes_;
-    ULONG refs_ = 1;
 };
 
 // Non-indexed triangle lists, one device vertex buffer per subset.
-class Mesh : public ID3DXMesh {
+class Mesh : public platform::RefCounted<ID3DXMesh> {
 public:
     Mesh(IDirect3DDevice9* device, DWORD faces, DWORD vertices) : device_(device), faces_(faces), vertices_(vertices)
     {
@@ -65,14 +58,6 @@ public:
     DWORD GetNumFaces() override { return faces_; }
     DWORD GetNumVertices() override { return vertices_; }
     DWORD GetFVF() override { return kMeshFVF; }
-    ULONG AddRef() override { return ++refs_; }
-    ULONG Release() override
-    {
-        ULONG r = --refs_;
-        if (r == 0)
-            delete this;
-        return r;
-    }
 
 private:
     ~Mesh() override
@@ -85,7 +70,6 @@ private:
 
     IDirect3DDevice9* device_;
     DWORD faces_, vertices_;
-    ULONG refs_ = 1;
 };
 
 void collect(const aiScene* scene, const aiNode* node, const aiMatrix4x4& parent,

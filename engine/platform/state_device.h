@@ -3,6 +3,7 @@
 // copies of textures and vertex buffers, and implements state blocks. The GL
 // device draws from this state; the recording device logs calls on top of it.
 #include "engine/platform/d3d9.h"
+#include "engine/platform/refcounted.h"
 
 #include <atomic>
 #include <cstdint>
@@ -12,21 +13,6 @@ namespace platform {
 
 class StateDevice;
 
-template <class I>
-class RefCounted : public I {
-public:
-    ULONG AddRef() override { return ++refs_; }
-    ULONG Release() override
-    {
-        ULONG r = --refs_;
-        if (r == 0)
-            delete this;
-        return r;
-    }
-
-protected:
-    ULONG refs_ = 1;
-};
 
 // A texture kept in memory as 32-bit ARGB or 16-bit ARGB4444 texels, one level.
 class MemTexture : public RefCounted<IDirect3DTexture9> {
