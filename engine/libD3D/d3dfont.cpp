@@ -361,30 +361,9 @@ HRESULT CD3DFont::DrawTextA(float sx, float sy, unsigned long color, const char*
             sy = (float(vp.Height) - lineHeight) / 2.0f;
     }
 
-    sx -= float(m_dwSpacing);
-    float startX = sx;
-    Batch<FontVertex> batch(m_pd3dDevice, m_pVB, kBatchVertices);
-    for (const char* p = text; batch.ok() && *p; ++p) {
-        unsigned char c = static_cast<unsigned char>(*p);
-        if (c == '\n') {
-            sx = startX;
-            sy += lineHeight;
-            continue;
-        }
-        if (!printable(c))
-            continue;
-        const float* tc = m_fTexCoords[c - 32];
-        float w = (tc[2] - tc[0]) * float(m_dwTexWidth) / m_fTextScale;
-        float h = (tc[3] - tc[1]) * float(m_dwTexHeight) / m_fTextScale;
-        if (c != ' ') {
-            putQuad(batch.quad(), sx - 0.5f, sy - 0.5f, sx + w - 0.5f, sy + h - 0.5f, DWORD(color), kTextDepth, tc);
-            batch.afterQuad();
-        }
-        sx += w - 2.0f * float(m_dwSpacing);
-    }
-    HRESULT hr = batch.finish();
-    m_pStateBlockSaved->Apply();
-    return hr;
+    // A scale other than 1 only when the atlas had to shrink.
+    float f = 1.0f / m_fTextScale;
+    return drawScreenText(sx - float(m_dwSpacing), sy, f, f, float(m_dwSpacing), DWORD(color), kTextDepth, text);
 }
 
 HRESULT CD3DFont::DrawTextScaled(float x, float y, float z, float xScale, float yScale, unsigned long color,
@@ -412,15 +391,22 @@ HRESULT CD3DFont::DrawTextScaled(float x, float y, float z, float xScale, float 
     }
     if (flags & D3DFONT_CENTERED_Y)
         sy -= lineHeight * fy / 2.0f;
-    sx -= float(m_dwSpacing) * fx;
-    float startX = sx;
+    return drawScreenText(sx - float(m_dwSpacing) * fx, sy, fx, fy, float(m_dwSpacing) * fx, DWORD(color), z, text);
+}
 
+// One quad per printable character from (sx, sy), glyph sizes times (fx, fy),
+// in the text state beginText applied; restores the caller's state after.
+HRESULT CD3DFont::drawScreenText(float sx, float sy, float fx, float fy, float spacing, DWORD color, float z,
+                                 const char* text)
+{
+    float lineHeight = (m_fTexCoords[0][3] - m_fTexCoords[0][1]) * float(m_dwTexHeight) * fy;
+    float startX = sx;
     Batch<FontVertex> batch(m_pd3dDevice, m_pVB, kBatchVertices);
     for (const char* p = text; batch.ok() && *p; ++p) {
         unsigned char c = static_cast<unsigned char>(*p);
         if (c == '\n') {
             sx = startX;
-            sy += lineHeight * fy;
+            sy += lineHeight;
             continue;
         }
         if (!printable(c))
@@ -429,10 +415,10 @@ HRESULT CD3DFont::DrawTextScaled(float x, float y, float z, float xScale, float 
         float w = (tc[2] - tc[0]) * float(m_dwTexWidth) * fx;
         float h = (tc[3] - tc[1]) * float(m_dwTexHeight) * fy;
         if (c != ' ') {
-            putQuad(batch.quad(), sx - 0.5f, sy - 0.5f, sx + w - 0.5f, sy + h - 0.5f, DWORD(color), z, tc);
+            putQuad(batch.quad(), sx - 0.5f, sy - 0.5f, sx + w - 0.5f, sy + h - 0.5f, color, z, tc);
             batch.afterQuad();
         }
-        sx += w - 2.0f * float(m_dwSpacing) * fx;
+        sx += w - 2.0f * spacing;
     }
     HRESULT hr = batch.finish();
     m_pStateBlockSaved->Apply();

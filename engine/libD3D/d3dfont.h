@@ -42,6 +42,9 @@ public:
     int getHeight();
 
 private:
+    HRESULT drawScreenText(float sx, float sy, float fx, float fy, float spacing, DWORD color, float z,
+                           const char* text);
+
     char m_strFontName[80];
     DWORD m_dwFontHeight;
     DWORD m_dwFontFlags;
