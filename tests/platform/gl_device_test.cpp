@@ -260,15 +260,21 @@ TEST_F(GLDeviceTest, NearerQuadsHideFartherOnes)
     EXPECT_EQ(0x0000FFu, pixel(400 - 15, 300));
 }
 
-TEST_F(GLDeviceTest, DirectionalLightFacingTheQuadLightsItWithTheMaterial)
+// No texture, no ambient light, a red diffuse material: only lights colour the quad.
+void litRedWithoutTexture(IDirect3DDevice9* device)
 {
-    gameSetup();
     device->SetTexture(0, nullptr);
     device->SetRenderState(D3DRS_AMBIENT, 0);
     D3DMATERIAL9 material;
     std::memset(&material, 0, sizeof material);
     material.Diffuse = D3DCOLORVALUE{1, 0, 0, 1};
     device->SetMaterial(&material);
+}
+
+TEST_F(GLDeviceTest, DirectionalLightFacingTheQuadLightsItWithTheMaterial)
+{
+    gameSetup();
+    litRedWithoutTexture(device);
     D3DLIGHT9 light;
     std::memset(&light, 0, sizeof light);
     light.Type = D3DLIGHT_DIRECTIONAL;
@@ -297,12 +303,7 @@ TEST_F(GLDeviceTest, PointLightsStayAtTheirWorldPositionWhenTheCameraMoves)
     D3DXVECTOR3 eye(100, 0, -30), at(100, 0, 0), up(0, 1, 0);
     D3DXMatrixLookAtLH(&view, &eye, &at, &up);
     device->SetTransform(D3DTS_VIEW, &view);
-    device->SetTexture(0, nullptr);
-    device->SetRenderState(D3DRS_AMBIENT, 0);
-    D3DMATERIAL9 material;
-    std::memset(&material, 0, sizeof material);
-    material.Diffuse = D3DCOLORVALUE{1, 0, 0, 1};
-    device->SetMaterial(&material);
+    litRedWithoutTexture(device);
     D3DLIGHT9 light;
     std::memset(&light, 0, sizeof light);
     light.Type = D3DLIGHT_POINT;
