@@ -7,6 +7,7 @@
 #include "engine/sdl/fenetresdl.h"
 #include "engine/sdl/sdlkey.h"
 #include "engine/tovi3d/tovi3D.h"
+#include "game/cli/gameoptions.h"
 #include "game/game/camerafollow.h"
 #include "game/game/gaya.h"
 #include "game/game/random.h"
@@ -35,8 +36,13 @@ const int kPas = 30; // game milliseconds per frame
 
 } // namespace
 
-int SDL_main(int, char**)
+int SDL_main(int argc, char** argv)
 {
+    GameOptions options;
+    int status = parseGameOptions(argc, argv, options);
+    if (status != -1)
+        return status;
+
     SON::init();
     bool boucle = true;
     gameSrand(timeGetTime());

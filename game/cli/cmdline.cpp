@@ -1,0 +1,96 @@
+#include "game/cli/cmdline.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+
+#ifndef PLUMFALL_VERSION
+#define PLUMFALL_VERSION "0"
+#endif
+
+const char* plumfallVersion()
+{
+    return PLUMFALL_VERSION;
+}
+
+bool readIntArg(const char* text, int lo, int hi, int& out)
+{
+    if (!text || !*text)
+        return false;
+    errno = 0;
+    char* end = nullptr;
+    long v = std::strtol(text, &end, 10);
+    if (errno != 0 || *end != '\0' || v < lo || v > hi)
+        return false;
+    out = static_cast<int>(v);
+    return true;
+}
+
+CommandLine::CommandLine(const char* program, const char* synopsis, std::vector<OptionSpec> options)
+    : program_(program), synopsis_(synopsis), options_(std::move(options))
+{
+}
+
+const OptionSpec* CommandLine::find(const std::string& name) const
+{
+    for (const OptionSpec& o : options_)
+        if (name == o.name)
+            return &o;
+    return nullptr;
+}
+
+void CommandLine::printUsage(std::FILE* out) const
+{
+    std::fprintf(out, "usage: %s %s\n", program_, synopsis_);
+    for (const OptionSpec& o : options_) {
+        std::string left = o.name;
+        if (o.value)
+            left += o.valueOptional ? std::string(" [") + o.value + "]" : std::string(" ") + o.value;
+        std::fprintf(out, "  %-22s %s\n", left.c_str(), o.help);
+    }
+    std::fprintf(out, "  %-22s %s\n  %-22s %s\n", "--help", "show this help and exit", "--version",
+                 "show the version and exit");
+}
+
+int CommandLine::parse(int argc, char** argv, const Handler& take, std::vector<std::string>* positional) const
+{
+    auto refuse = [&](const std::string& line) {
+        std::fprintf(stderr, "%s: %s\n", program_, line.c_str());
+        printUsage(stderr);
+        return 2;
+    };
+    for (int i = 1; i < argc; ++i) {
+        std::string word = argv[i];
+        if (word == "--help" || word == "-h") {
+            printUsage(stdout);
+            return 0;
+        }
+        if (word == "--version") {
+            std::printf("%s %s\n", program_, plumfallVersion());
+            return 0;
+        }
+        if (word.size() < 2 || word[0] != '-' || word == "-") {
+            if (!positional)
+                return refuse("unexpected argument '" + word + "'");
+            positional->push_back(word);
+            continue;
+        }
+        const OptionSpec* spec = find(word);
+        if (!spec)
+            return refuse("unknown option '" + word + "'");
+        const char* value = nullptr;
+        if (spec->value) {
+            bool next = i + 1 < argc;
+            if (spec->valueOptional)
+                next = next && std::strncmp(argv[i + 1], "--", 2) != 0;
+            else if (!next)
+                return refuse("option '" + word + "' needs a value (" + spec->value + ")");
+            if (next)
+                value = argv[++i];
+        }
+        std::string error;
+        if (!take(word, value, error))
+            return refuse(error.empty() ? "bad value for '" + word + "'" : error);
+    }
+    return -1;
+}
