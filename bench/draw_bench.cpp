@@ -1,8 +1,8 @@
 // One whole frame of the game on the GL device in an SDL window (Mesa's
-// llvmpipe under Xvfb when there is no display): the decor as the game's main
-// loop draws it, every entity's passes through Zeus::render, the swap. The
-// flock is packed inside the view, so every chicken is on screen. Frame
-// pacing is off: Present returns as soon as the buffers are swapped.
+// llvmpipe under Xvfb when there is no display): the game's rows (decor, every
+// entity's passes through Zeus::render, no prompt) and the swap. The flock is
+// packed inside the view, so every chicken is on screen. Frame pacing is off:
+// Present returns as soon as the buffers are swapped.
 #include "bench/monde.h"
 #include "bench/summary.h"
 #include "engine/manager/element3d.h"
@@ -10,6 +10,7 @@
 #include "engine/platform/d3dx9.h"
 #include "engine/platform/gl_device.h"
 #include "engine/tovi3d/tovi3D.h"
+#include "game/frame/gameframe.h"
 #include "game/game/zeus.h"
 #include "game/setup_decor.h"
 #include "game/utils/m_fenetre.h"
@@ -32,24 +33,10 @@ void BM_DrawFrame(benchmark::State& state)
     monde.construire(int(state.range(0)), MondeBench::Disposition::Serree);
     Zeus* zeus = monde.zeus();
     float cx = monde.centreX();
-    CAMERA* camera = tovi->getpCamera();
-    camera->setEye(cx, 0, -30);
-    camera->setLookat(cx, 0, 0);
-    camera->setUp(0, 1, 0);
-
     DecorTapis decor(ressources);
-    float fOffsetAnimTraits = 0;
 
     // The first frame also sends every texture to GL: it is not timed.
-    auto image = [&] {
-        if (!tovi->debutscene(115, 115, 155))
-            return false;
-        decor.afficherFond(cx, fOffsetAnimTraits);
-        zeus->render();
-        decor.afficherFin();
-        tovi->afficherscene();
-        return true;
-    };
+    auto image = [&] { return drawFrame(tovi, decor, zeus, cx, 0, nullptr); };
     image();
     size_t avant = platform::glDrawCallCount(fenetre->getDevice());
     for (auto _ : state) {

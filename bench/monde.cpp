@@ -1,11 +1,10 @@
 #include "bench/monde.h"
 
-#include "engine/lua3d/managerlua.h"
 #include "engine/manager/xmanager.h"
+#include "game/frame/gameframe.h"
 #include "game/game/gaya.h"
 #include "game/game/random.h"
 #include "game/game/zeus.h"
-#include "game/setup.h"
 
 #include <SDL/SDL.h>
 
@@ -56,10 +55,7 @@ XMANAGER* chargerRessources(IDirect3DDevice9* device)
 {
     Silence silence;
     XMANAGER* manager = new XMANAGER(device);
-    initall(device);
-    LUALOADER::loadfromlua(manager, "script.lua");
-    chargercube(manager, device);
-    chargerElements3D(manager);
+    chargerJeu(manager, device, "script.lua");
     return manager;
 }
 
@@ -112,7 +108,7 @@ void MondeBench::construire(int n, Disposition disposition)
     gameSrand(1);
     zeus_ = std::make_unique<Zeus>();
     Gaya::init(zeus_.get(), manager_);
-    zeus_->initLevel(1.0f);
+    zeus_->initLevel(difficultyForKey(10));
 
     const int rangees = 16;
     int colonnes = (n + rangees - 1) / rangees;
@@ -136,7 +132,7 @@ void MondeBench::construire(int n, Disposition disposition)
     zeus_->fCamCenterX_ = centreX_;
     // The pointer a little ahead of the flock, on the belt's middle line.
     zeus_->setMousePosition(centreX_ + 150, 0);
-    zeus_->update(30);
+    zeus_->update(GameFrame::PAS);
 }
 
 int MondeBench::poulets() const

@@ -3,17 +3,14 @@
 // one digest line a frame (every call, its arguments, the vertices drawn) and
 // the full text of a few frames. frame_calls.sh compares both with a recording.
 #include "engine/libD3D/d3dfont.h"
-#include "engine/lua3d/managerlua.h"
 #include "engine/manager/xmanager.h"
 #include "engine/platform/recording_device.h"
 #include "engine/tovi3d/tovi3D.h"
-#include "game/game/camerafollow.h"
+#include "game/frame/gameframe.h"
 #include "game/game/gaya.h"
 #include "game/game/random.h"
 #include "game/game/zeus.h"
-#include "game/setup.h"
 #include "game/setup_decor.h"
-#include "game/utils/mathutils.h"
 
 #include <SDL/SDL.h>
 
@@ -111,74 +108,18 @@ std::vector<Event> eventsOf(int f)
     return e;
 }
 
-// Today's frame, as game/main.cpp runs it.
-float difficultyForKey(SDLKey key)
+// The game's frame, fed as game/main.cpp feeds it.
+void play(GameFrame& frame, TOVI3D* tovi, DecorTapis& decor, CD3DFont& prompt, const std::vector<Event>& events)
 {
-    static const float kValues[10] = {0.0f, 0.1f, 0.2f, 0.3f, 0.4f, 0.5f, 0.6f, 0.7f, 0.8f, 1.0f};
-    if (key >= SDLK_F1 && key <= SDLK_F10)
-        return kValues[key - SDLK_F1];
-    return -1.0f;
-}
-
-const int kPas = 30;
-
-struct Game {
-    TOVI3D* tovi;
-    Zeus* zeus;
-    DecorTapis* decor;
-    CD3DFont* afficheurscore;
-    float fDifficultee = -1.0f;
-    CameraFollow suivi;
-    float fOffsetAnimTraits = DecorTapis::TRAITS_DEBUT;
-
-    void frame(const std::vector<Event>& events)
-    {
-        CAMERA* camera = tovi->getpCamera();
-        for (const Event& event : events) {
-            switch (event.type) {
-            case SDL_KEYDOWN: {
-                float d = difficultyForKey(event.key);
-                if (fDifficultee == -1.0f && d >= 0.0f) {
-                    zeus->initLevel(d);
-                    fDifficultee = d;
-                }
-                break;
-            }
-            case SDL_MOUSEMOTION: {
-                D3DXVECTOR3 eye = camera->getEye();
-                float fPosX = 0, fPosY = 0;
-                getGameCoordFromScreenCoord(800, 600, 800, 600, eye.x, eye.y, float(event.x) - 400,
-                                            float(event.y) - 300, &fPosX, &fPosY);
-                zeus->setMousePosition(fPosX, fPosY);
-                break;
-            }
-            default:
-                break;
-            }
-        }
-
-        zeus->update(kPas);
-        suivi.suivre(zeus, fDifficultee);
-        float cx = suivi.fCamCenterX;
-        camera->setEye(cx, 0, -30);
-        camera->setLookat(cx, 0, 0);
-        camera->setUp(0, 1, 0);
-
-        fOffsetAnimTraits = DecorTapis::avancerTraits(fOffsetAnimTraits, kPas);
-
-        if (!tovi->debutscene(115, 115, 155))
-            return;
-
-        decor->afficherFond(cx, fOffsetAnimTraits);
-        zeus->render();
-        decor->afficherFin();
-        if (fDifficultee == -1.0f) {
-            afficheurscore->DrawTextA(20, 100, 0xFFFFFFFF, "SELECTIONNEZ UNE DIFFICULTEE", 0);
-            afficheurscore->DrawTextA(20, 150, 0xFFFFFFFF, "DE F1 A F10", 0);
-        }
-        tovi->afficherscene();
+    for (const Event& event : events) {
+        if (event.type == SDL_KEYDOWN && event.key >= SDLK_F1 && event.key <= SDLK_F10)
+            frame.pressFKey(event.key - SDLK_F1 + 1);
+        if (event.type == SDL_MOUSEMOTION)
+            frame.pointerAt(event.x, event.y);
     }
-};
+    frame.advance();
+    frame.draw(tovi, decor, prompt);
+}
 
 // Pointers become numbers in the order they first appear, so that the text
 // does not depend on where objects were allocated.
@@ -258,12 +199,9 @@ int main(int argc, char** argv)
     TOVI3D* tovi = new TOVI3D(nullptr, 800, 600);
     IDirect3DDevice9* device = tovi->pD3dDevice;
     XMANAGER* manager = new XMANAGER(device);
-    initall(device);
-    LUALOADER::loadfromlua(manager, "script.lua");
+    chargerJeu(manager, device, "script.lua");
     CAMERA* camera = tovi->getpCamera();
     tovi->getpMatproj()->setorthonorme(800, 600, 1, 100);
-    chargercube(manager, device);
-    chargerElements3D(manager);
     camera->setEye(0, 0, -30);
     camera->setLookat(0, 0, 0);
     camera->setUp(0, 1, 0);
@@ -276,17 +214,13 @@ int main(int argc, char** argv)
     gameSrand(7);
     std::fflush(stdout);
 
-    Game game;
-    game.tovi = tovi;
-    game.zeus = zeus;
-    game.decor = &decor;
-    game.afficheurscore = afficheurscore;
+    GameFrame frame(zeus);
     std::set<int> sampled(std::begin(kSampled), std::end(kSampled));
     std::ofstream digests(dir + "/digests.txt"), sample(dir + "/sample.txt");
     for (int f = 0; f < kFrames; ++f) {
         g_device->clearCalls();
         g_device->vertices.clear();
-        game.frame(eventsOf(f));
+        play(frame, tovi, decor, *afficheurscore, eventsOf(f));
         std::string t = text(*g_device);
         char line[96];
         std::snprintf(line, sizeof line, "frame %d calls %zu digest %016" PRIx64 "\n", f, g_device->calls.size(),

@@ -2,15 +2,12 @@
 // entities and the physics, with the main loop's camera and group-of-four rules,
 // drawn on a recording device, under a pointer that wanders or follows a script.
 // Prints what happened to the flock.
-#include "engine/lua3d/managerlua.h"
 #include "engine/manager/xmanager.h"
 #include "engine/platform/recording_device.h"
-#include "game/game/camerafollow.h"
+#include "game/frame/gameframe.h"
 #include "game/game/gaya.h"
 #include "game/game/random.h"
 #include "game/game/zeus.h"
-#include "game/setup.h"
-#include "game/utils/mathutils.h"
 
 #include <cmath>
 #include <cstdio>
@@ -23,8 +20,6 @@
 #include <string>
 
 namespace {
-
-const float DIFFICULTES[10] = {0.0f, 0.1f, 0.2f, 0.3f, 0.4f, 0.5f, 0.6f, 0.7f, 0.8f, 1.0f};
 
 struct Options {
     int frames = 20000;
@@ -213,35 +208,25 @@ int main(int argc, char** argv)
     device = new platform::RecordingDevice;
     device->recording = false;
     manager = new XMANAGER(device);
-    initall(device);
-    if (!o.ressources.empty())
-        LUALOADER::loadfromlua(manager, o.ressources.c_str());
-    chargercube(manager, device);
-    chargerElements3D(manager);
+    chargerJeu(manager, device, o.ressources.empty() ? nullptr : o.ressources.c_str());
 
     gameSrand(o.graine);
     Zeus zeus;
     Gaya::init(&zeus, manager);
-    CameraFollow camera;
+    GameFrame jeu(&zeus);
+    const CameraFollow& camera = jeu.camera();
     Pointeur pointeur(o);
 
-    float fDifficultee = -1.0f;
     int groupes = 0;
     for (int frame = 0; frame < o.frames; ++frame) {
-        if (frame == o.choix && fDifficultee == -1.0f) {
-            fDifficultee = DIFFICULTES[o.touche - 1];
-            zeus.initLevel(fDifficultee);
-        }
+        if (frame == o.choix)
+            jeu.pressFKey(o.touche);
         int x, y;
-        if (pointeur.bouger(frame, x, y)) {
-            float fPosX = 0, fPosY = 0;
-            getGameCoordFromScreenCoord(800, 600, 800, 600, camera.fCamCenterX, 0, static_cast<float>(x - 400),
-                                        static_cast<float>(y - 300), &fPosX, &fPosY);
-            zeus.setMousePosition(fPosX, fPosY);
-        }
-        zeus.update(30);
-        camera.suivre(&zeus, fDifficultee);
+        if (pointeur.bouger(frame, x, y))
+            jeu.pointerAt(x, y);
+        jeu.advance();
         groupes += camera.bGroupeCree;
+        // Only the entities' row: the output counts the world's draws.
         if (o.dessiner)
             zeus.render();
         if (o.verifier) {
@@ -259,7 +244,7 @@ int main(int argc, char** argv)
 
     const ZeusStats& s = zeus.stats;
     std::printf("frames: %d\n", o.frames);
-    std::printf("difficulty: F%d (%.1f)\n", o.touche, DIFFICULTES[o.touche - 1]);
+    std::printf("difficulty: F%d (%.1f)\n", o.touche, double(difficultyForKey(o.touche)));
     std::printf("seed: %u\n", o.graine);
     std::printf("pointer: %s\n", o.pointeur.c_str());
     std::printf("live chickens: %d\n", compterPoulets(zeus));
