@@ -3,7 +3,9 @@
 #include "engine/manager/xmanager.h"
 #include "engine/sdl/fenetresdl.h"
 #include "engine/sdl/sdlkey.h"
+#include "engine/sdl/videodriver.h"
 #include "engine/tovi3d/tovi3D.h"
+#include "game/cli/datafolder.h"
 #include "game/cli/gameoptions.h"
 #include "game/frame/gameframe.h"
 #include "game/game/gaya.h"
@@ -22,6 +24,10 @@ int SDL_main(int argc, char** argv)
     int status = parseGameOptions(argc, argv, options);
     if (status != -1)
         return status;
+    DataFolder data;
+    if (!enterDataFolder("plumfall", options.dataDir, PLUMFALL_RUN_FROM_BIN, data))
+        return 1;
+    chooseVideoDriver();
 
     SON::init();
     bool boucle = true;

@@ -1,6 +1,7 @@
 // Picture files into device textures, as D3DXCreateTextureFromFileEx does it
 // for the engine: one level, A8R8G8B8, sizes rounded up to powers of two.
 #include "engine/platform/d3dx9.h"
+#include "engine/platform/window_icon.h"
 
 #include <cmath>
 #include <climits>
@@ -260,3 +261,19 @@ HRESULT D3DXCreateTextureFromFileA(IDirect3DDevice9* device, const char* file, I
     return D3DXCreateTextureFromFileExA(device, file, D3DX_DEFAULT, D3DX_DEFAULT, D3DX_DEFAULT, 0, D3DFMT_UNKNOWN,
                                         D3DPOOL_MANAGED, D3DX_DEFAULT, D3DX_DEFAULT, 0, nullptr, nullptr, texture);
 }
+
+namespace platform {
+
+bool readRgbaPicture(const char* file, int& width, int& height, unsigned char*& rgba)
+{
+    int n = 0;
+    rgba = stbi_load(file, &width, &height, &n, 4);
+    return rgba != nullptr;
+}
+
+void freeRgbaPicture(unsigned char* rgba)
+{
+    stbi_image_free(rgba);
+}
+
+} // namespace platform

@@ -1,5 +1,8 @@
 #include "engine/sdl/fenetresdl.h"
 
+#include "engine/platform/window_icon.h"
+#include "engine/sdl/videodriver.h"
+
 #include <cstdlib>
 
 namespace {
@@ -22,12 +25,14 @@ SDL_Surface* openMode(int width, int height, int bpp, Uint32 flags, int depthBit
 
 FENETRESDL::FENETRESDL(int width, int height, bool fullscreen) : screen(nullptr)
 {
+    chooseVideoDriver();
     if (SDL_Init(SDL_INIT_VIDEO) < 0)
         fail(1);
     const SDL_VideoInfo* info = SDL_GetVideoInfo();
     if (!info)
         fail(1);
     std::atexit(SDL_Quit);
+    platform::setWindowIcon("plumfall.png");
 
     int bpp = info->vfmt ? info->vfmt->BitsPerPixel : 0;
     // SDL_OPENGL brings the GL context the device renders with.

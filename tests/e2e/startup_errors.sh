@@ -20,4 +20,21 @@ run_without_display() {
 
 run_without_display 1 SDL_VIDEODRIVER=x11
 run_without_display 2 SDL_VIDEODRIVER=dummy
+
+# Started with no display and no driver named, from a terminal: SDL must not
+# fall back to a text-mode driver, and sound must not start. One line on
+# standard error, nothing on standard output, exit code 1; the same for the
+# console program.
+for prog in "$E2E_BIN" "$E2E_BUILD/tools/console/plumfall-console"; do
+    (cd "$E2E_TMP" && exec env -u DISPLAY -u SDL_VIDEODRIVER -u SDL_AUDIODRIVER timeout 20 "$prog") \
+        >"$E2E_TMP/out.log" 2>"$E2E_TMP/err.log"
+    code=$?
+    name=$(basename "$prog")
+    [ "$code" = 1 ] || e2e_fail "$name: exit code $code without DISPLAY, not 1 ($(head -c 300 "$E2E_TMP/err.log"))"
+    [ ! -s "$E2E_TMP/out.log" ] || e2e_fail "$name wrote on standard output: $(head -c 200 "$E2E_TMP/out.log" | cat -v)"
+    [ "$(wc -l <"$E2E_TMP/err.log")" = 1 ] || e2e_fail "$name: not one line on standard error: $(cat -v "$E2E_TMP/err.log")"
+    LC_ALL=C grep -q "$(printf '\033')" "$E2E_TMP/err.log" && e2e_fail "$name: escape sequences on standard error"
+    grep -q '^Error: no X display' "$E2E_TMP/err.log" || e2e_fail "$name: unexpected line $(cat "$E2E_TMP/err.log")"
+    e2e_ok "$name without DISPLAY: $(cat "$E2E_TMP/err.log")"
+done
 echo "PASS"

@@ -1,16 +1,21 @@
 // The console program: the game's window and resources, a small scene to look
 // at and the in-game console with the standard commands.
 //
-//   plumfall-console [command-script-file] [lua-file]
+//   plumfall-console [--data DIR] [command-script-file] [lua-file]
 //
+// The game data loads from its folder (found as the game finds it); the
+// program then goes back to the directory it was started in, where the
+// command script, the Lua file and the shell's file names are read.
 // The command script runs once at start ("-" for none); the Lua file's
 // function "frame" is called once per frame inside the scene, where it can
 // draw elements with afficherobjet(x, y, z, name). With
 // PLUMFALL_CONSOLE_TRACE=1 every scroll-back line is also written to the
 // standard output, after "console| ".
+#include <climits>
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
+#include <unistd.h>
 
 #include <SDL/SDL.h>
 
@@ -20,10 +25,13 @@
 #include "engine/platform/d3dx9.h"
 #include "engine/scene/scene.h"
 #include "engine/sdl/fenetresdl.h"
+#include "engine/sdl/videodriver.h"
 #include "engine/toviconsole9/commandeconsole.h"
 #include "engine/tovi3d/tovi3D.h"
 #include "engine/tovi3d/tovi3dbashapp.h"
 #include "game/bashsetup.h"
+#include "game/cli/cmdline.h"
+#include "game/cli/datafolder.h"
 #include "game/setup.h"
 #include "game/utils/m_console.h"
 #include "game/utils/m_fenetre.h"
@@ -73,9 +81,37 @@ void traceNewLines(const COMMANDECONSOLE* console, size_t& seen)
 
 int main(int argc, char** argv)
 {
-    const char* commandes = argc > 1 && std::strcmp(argv[1], "-") != 0 ? argv[1] : nullptr;
-    const char* luafile = argc > 2 ? argv[2] : nullptr;
+    CommandLine line("plumfall-console", "[options] [commands.txt|-] [script.lua]",
+                     {{"--data", "DIR", "read the game data from DIR"}});
+    std::string dataOption;
+    std::vector<std::string> fichiers;
+    int status = line.parse(
+        argc, argv,
+        [&](const std::string&, const char* v, std::string&) {
+            dataOption = v;
+            return true;
+        },
+        &fichiers);
+    if (status == -1 && fichiers.size() > 2) {
+        std::fprintf(stderr, "plumfall-console: unexpected argument '%s'\n", fichiers[2].c_str());
+        line.printUsage(stderr);
+        status = 2;
+    }
+    if (status != -1)
+        return status;
+    const char* commandes = !fichiers.empty() && fichiers[0] != "-" ? fichiers[0].c_str() : nullptr;
+    const char* luafile = fichiers.size() > 1 ? fichiers[1].c_str() : nullptr;
     const bool trace = traceWanted();
+
+    char ici[PATH_MAX];
+    if (!getcwd(ici, sizeof ici)) {
+        std::perror("plumfall-console: the current directory");
+        return 1;
+    }
+    DataFolder data;
+    if (!enterDataFolder("plumfall-console", dataOption, PLUMFALL_RUN_FROM_BIN, data))
+        return 1;
+    chooseVideoDriver();
 
     M_FENETRE* fenetre = new M_FENETRE(800, 600, false);
     fenetre->getFenetre()->setrts();
@@ -93,6 +129,10 @@ int main(int argc, char** argv)
     camera->setEye(0, 0, -30);
     camera->setLookat(0, 0, 0);
     camera->setUp(0, 1, 0);
+    if (chdir(ici) != 0) {
+        std::perror("plumfall-console: back to the start directory");
+        return 1;
+    }
 
     SCENE* racine = makeDemoScene(manager);
     M_CONSOLE* hote = new M_CONSOLE(fenetre);

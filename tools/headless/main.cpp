@@ -4,11 +4,14 @@
 // Prints what happened to the flock.
 #include "engine/manager/xmanager.h"
 #include "engine/platform/recording_device.h"
+#include "game/cli/cmdline.h"
+#include "game/cli/datafolder.h"
 #include "game/frame/gameframe.h"
 #include "game/game/gaya.h"
 #include "game/game/random.h"
 #include "game/game/zeus.h"
 
+#include <climits>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -18,6 +21,7 @@
 #include <map>
 #include <random>
 #include <string>
+#include <unistd.h>
 
 namespace {
 
@@ -29,81 +33,74 @@ struct Options {
     std::string pointeur = "wander";
     std::string script;
     std::string ressources;
+    std::string donnees;
     bool dessiner = true;
     int trace = 0;
     bool verifier = false;
     int maxEntites = 3000;
 };
 
-void usage()
+// -1: go on; otherwise the exit status (0 after --help or --version, 2 after a bad line).
+int lire(int argc, char** argv, Options& o)
 {
-    std::cerr << "usage: plumfall-headless [--frames N] [--difficulty 1..10] [--seed S] [--choose-at FRAME]\n"
-                 "                         [--pointer wander|still|script] [--pointer-script FILE]\n"
-                 "                         [--resources script.lua] [--no-render] [--trace EVERY]\n"
-                 "                         [--check] [--max-entities N]\n"
-                 "  --pointer-script: lines \"frame x y\", a mouse motion to window pixel (x, y) in that frame\n"
-                 "  --check: after every frame, every position finite and within 100000 units, at most\n"
-                 "           --max-entities (3000) entities; exit 1 at the first frame that breaks a rule\n";
-}
-
-bool lire(int argc, char** argv, Options& o)
-{
-    for (int i = 1; i < argc; ++i) {
-        std::string a = argv[i];
-        auto suivant = [&](const char*& v) {
-            if (i + 1 >= argc)
-                return false;
-            v = argv[++i];
-            return true;
-        };
-        const char* v = nullptr;
-        static const char* avecValeur[] = {"--frames", "--difficulty", "--seed", "--choose-at", "--pointer",
-                                           "--pointer-script", "--resources", "--trace", "--max-entities"};
-        bool connue = false;
-        for (const char* n : avecValeur)
-            connue = connue || a == n;
-        if (a == "--no-render") {
+    CommandLine ligne(
+        "plumfall-headless", "[options]",
+        {
+            {"--frames", "N", "frames to run (20000)"},
+            {"--difficulty", "1..10", "the F-key chosen (1)"},
+            {"--seed", "S", "seed of the game's random generator (1)"},
+            {"--choose-at", "FRAME", "frame in which the F-key is pressed (0)"},
+            {"--pointer", "MODE", "wander, still or script: how the pointer moves (wander)"},
+            {"--pointer-script", "FILE", "lines \"frame x y\": a mouse motion to window pixel (x, y) in that frame"},
+            {"--resources", "script.lua", "load this resource script from the game data"},
+            {"--data", "DIR", "the game data's folder, for --resources"},
+            {"--no-render", nullptr, "do not draw on the recording device"},
+            {"--trace", "EVERY", "a line of state every EVERY frames"},
+            {"--check", nullptr,
+             "after every frame: positions finite and within 100000 units, at most --max-entities entities;"
+             " exit 1 at the first frame that breaks a rule"},
+            {"--max-entities", "N", "entity bound of --check (3000)"},
+        });
+    int status = ligne.parse(argc, argv, [&](const std::string& a, const char* v, std::string&) {
+        if (a == "--no-render")
             o.dessiner = false;
-        } else if (a == "--check") {
+        else if (a == "--check")
             o.verifier = true;
-        } else if (a == "--help" || a == "-h") {
-            return false;
-        } else if (!connue) {
-            std::cerr << "unknown option " << a << "\n";
-            return false;
-        } else if (!suivant(v)) {
-            std::cerr << "missing value after " << a << "\n";
-            return false;
-        } else if (a == "--frames") {
+        else if (a == "--frames")
             o.frames = std::atoi(v);
-        } else if (a == "--difficulty") {
+        else if (a == "--difficulty")
             o.touche = std::atoi(v);
-        } else if (a == "--seed") {
+        else if (a == "--seed")
             o.graine = static_cast<uint32_t>(std::strtoul(v, nullptr, 10));
-        } else if (a == "--choose-at") {
+        else if (a == "--choose-at")
             o.choix = std::atoi(v);
-        } else if (a == "--pointer") {
+        else if (a == "--pointer")
             o.pointeur = v;
-        } else if (a == "--pointer-script") {
+        else if (a == "--pointer-script") {
             o.pointeur = "script";
             o.script = v;
-        } else if (a == "--resources") {
+        } else if (a == "--resources")
             o.ressources = v;
-        } else if (a == "--max-entities") {
+        else if (a == "--data")
+            o.donnees = v;
+        else if (a == "--max-entities")
             o.maxEntites = std::atoi(v);
-        } else {
+        else
             o.trace = std::atoi(v);
-        }
-    }
-    if (o.touche < 1 || o.touche > 10 || o.frames < 0) {
-        std::cerr << "difficulty is an F-key number from 1 to 10\n";
-        return false;
-    }
-    if (o.pointeur != "wander" && o.pointeur != "still" && o.pointeur != "script") {
-        std::cerr << "unknown pointer mode " << o.pointeur << "\n";
-        return false;
-    }
-    return true;
+        return true;
+    });
+    if (status != -1)
+        return status;
+    const char* faute = nullptr;
+    if (o.touche < 1 || o.touche > 10 || o.frames < 0)
+        faute = "difficulty is an F-key number from 1 to 10";
+    else if (o.pointeur != "wander" && o.pointeur != "still" && o.pointeur != "script")
+        faute = "unknown pointer mode";
+    if (!faute)
+        return -1;
+    std::fprintf(stderr, "plumfall-headless: %s\n", faute);
+    ligne.printUsage(stderr);
+    return 2;
 }
 
 // Mouse motions in window pixels, as SDL would deliver them.
@@ -200,15 +197,24 @@ int compterPoulets(Zeus& zeus)
 int main(int argc, char** argv)
 {
     Options o;
-    if (!lire(argc, argv, o)) {
-        usage();
-        return 2;
-    }
+    int status = lire(argc, argv, o);
+    if (status != -1)
+        return status;
 
     device = new platform::RecordingDevice;
     device->recording = false;
     manager = new XMANAGER(device);
-    chargerJeu(manager, device, o.ressources.empty() ? nullptr : o.ressources.c_str());
+    // The script and its pictures load from the game data; the pointer
+    // script is the user's, read from where the tool was started.
+    const bool avecDonnees = !o.ressources.empty();
+    char ici[PATH_MAX];
+    DataFolder data;
+    if (avecDonnees &&
+        (!getcwd(ici, sizeof ici) || !enterDataFolder("plumfall-headless", o.donnees, PLUMFALL_RUN_FROM_BIN, data)))
+        return 1;
+    chargerJeu(manager, device, avecDonnees ? o.ressources.c_str() : nullptr);
+    if (avecDonnees && chdir(ici) != 0)
+        return 1;
 
     gameSrand(o.graine);
     Zeus zeus;

@@ -1,0 +1,116 @@
+#include "game/cli/datafolder.h"
+
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#ifndef PLUMFALL_DATA_FROM_BIN
+#define PLUMFALL_DATA_FROM_BIN "../share/games/plumfall"
+#endif
+
+namespace {
+
+const char* const kScript = "script.lua";
+
+bool holdsScript(const std::string& folder)
+{
+    struct stat st;
+    return stat((folder + "/" + kScript).c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+// The real path when it exists, else the path with "." and ".." folded away,
+// so that a message names places a person can look at.
+std::string absolute(const std::string& path)
+{
+    char buf[PATH_MAX];
+    if (realpath(path.c_str(), buf))
+        return buf;
+    std::string full = path;
+    if (path.empty() || path[0] != '/')
+        full = (getcwd(buf, sizeof buf) ? std::string(buf) : std::string()) + "/" + path;
+    std::vector<std::string> parts;
+    size_t start = 0;
+    while (start <= full.size()) {
+        size_t end = full.find('/', start);
+        if (end == std::string::npos)
+            end = full.size();
+        std::string part = full.substr(start, end - start);
+        if (part == "..") {
+            if (!parts.empty())
+                parts.pop_back();
+        } else if (!part.empty() && part != ".") {
+            parts.push_back(part);
+        }
+        start = end + 1;
+    }
+    std::string tidy;
+    for (const std::string& part : parts)
+        tidy += "/" + part;
+    return tidy.empty() ? "/" : tidy;
+}
+
+bool tryFolder(const std::string& folder, DataFolder& out)
+{
+    out.tried.push_back(folder);
+    if (!holdsScript(folder))
+        return false;
+    out.path = absolute(folder);
+    return true;
+}
+
+} // namespace
+
+std::string executableFolder()
+{
+    char buf[PATH_MAX];
+    ssize_t n = readlink("/proc/self/exe", buf, sizeof buf - 1);
+    if (n <= 0)
+        return std::string();
+    std::string exe(buf, static_cast<size_t>(n));
+    size_t slash = exe.rfind('/');
+    return slash == std::string::npos ? std::string() : exe.substr(0, slash == 0 ? 1 : slash);
+}
+
+DataFolder findDataFolder(const std::string& option, const char* runFromExe)
+{
+    DataFolder found;
+    if (!option.empty()) {
+        tryFolder(option, found);
+        return found;
+    }
+    const char* env = std::getenv("PLUMFALL_DATA");
+    if (env && *env) {
+        tryFolder(env, found);
+        return found;
+    }
+    std::string bin = executableFolder();
+    if (bin.empty())
+        return found;
+    if (tryFolder(bin + "/" + PLUMFALL_DATA_FROM_BIN, found))
+        return found;
+    if (runFromExe && *runFromExe)
+        tryFolder(bin + "/" + runFromExe, found);
+    return found;
+}
+
+std::string dataFolderProblem(const char* program, const DataFolder& found)
+{
+    std::string line = std::string(program) + ": no game data (" + kScript + ") in ";
+    for (size_t i = 0; i < found.tried.size(); ++i)
+        line += (i ? ", " : "") + absolute(found.tried[i]);
+    if (found.tried.empty())
+        line += "any folder (the program's own folder is unknown)";
+    return line + "; give --data DIR or set PLUMFALL_DATA";
+}
+
+bool enterDataFolder(const char* program, const std::string& option, const char* runFromExe, DataFolder& out)
+{
+    out = findDataFolder(option, runFromExe);
+    if (!out.path.empty() && chdir(out.path.c_str()) == 0)
+        return true;
+    out.path.clear();
+    std::fprintf(stderr, "%s\n", dataFolderProblem(program, out).c_str());
+    return false;
+}

@@ -1,0 +1,28 @@
+#pragma once
+// Where the game data is: the folder holding "script.lua", found without
+// depending on the directory the program was started in.
+#include <string>
+#include <vector>
+
+struct DataFolder {
+    std::string path;                // absolute; empty when none was found
+    std::vector<std::string> tried;  // every place looked at, in order
+};
+
+// In this order: `option` (--data DIR), then PLUMFALL_DATA, then the installed
+// data folder next to the executable, then the build tree's run folder. A
+// folder the user names (the option or the variable) is the only one tried:
+// a wrong one is reported, never replaced by another. `runFromExe` is the
+// build's run folder relative to the executable's folder.
+DataFolder findDataFolder(const std::string& option, const char* runFromExe);
+
+// findDataFolder, then the working directory moves there, so that the
+// resource script and every file it names load by their own relative names.
+// False after one line on standard error naming the places tried.
+bool enterDataFolder(const char* program, const std::string& option, const char* runFromExe, DataFolder& out);
+
+// The one line to show when nothing was found: the places tried and the fix.
+std::string dataFolderProblem(const char* program, const DataFolder& found);
+
+// The folder of the running executable (/proc/self/exe); empty if unknown.
+std::string executableFolder();
