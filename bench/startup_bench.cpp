@@ -1,7 +1,7 @@
 // Start-up: from the start of the process to its first presented frame. The
-// game runs in its run directory with PLUMFALL_EXIT_AFTER_FRAMES=1, the GL
-// device's measurement hook that exits right after that Present; the clock
-// runs from fork to the exit seen by waitpid. Sound goes to SDL's dummy driver.
+// game runs in its run directory with --frames 1, which ends it right after
+// that frame; the clock runs from fork to the exit seen by waitpid. Sound goes
+// to SDL's dummy driver.
 #include "bench/monde.h"
 #include "bench/summary.h"
 #include "tests/support/xvfb.h"
@@ -31,9 +31,8 @@ void BM_Startup(benchmark::State& state)
                 dup2(rien, STDOUT_FILENO);
                 dup2(rien, STDERR_FILENO);
             }
-            setenv("PLUMFALL_EXIT_AFTER_FRAMES", "1", 1);
             setenv("SDL_AUDIODRIVER", "dummy", 1);
-            execl(programme.c_str(), programme.c_str(), static_cast<char*>(nullptr));
+            execl(programme.c_str(), programme.c_str(), "--frames", "1", static_cast<char*>(nullptr));
             _exit(127);
         }
         int statut = 0;

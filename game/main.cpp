@@ -60,6 +60,7 @@ int SDL_main(int argc, char** argv)
     TIME_MANAGER* temps = new TIME_MANAGER();
 
     GameFrame frame(zeus);
+    int played = 0;
 
     while (boucle) {
         temps->update();
@@ -88,6 +89,8 @@ int SDL_main(int argc, char** argv)
         }
         frame.advance();
         frame.draw(tovi, decor, *afficheurscore);
+        if (options.frames > 0 && ++played >= options.frames)
+            boucle = false;
     }
     return 0;
 }

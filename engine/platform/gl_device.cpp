@@ -6,7 +6,6 @@
 
 #include <cstdio>
 #include <algorithm>
-#include <cstdlib>
 #include <cstring>
 #include <cerrno>
 #include <ctime>
@@ -103,7 +102,6 @@ void setFramePacing(bool on)
 GLDevice::GLDevice(const D3DPRESENT_PARAMETERS& params, int windowWidth, int windowHeight)
     : StateDevice(params), windowWidth_(windowWidth), windowHeight_(windowHeight)
 {
-    linkLeakSuppressions();
     const char* version = reinterpret_cast<const char*>(glGetString(GL_VERSION));
     const char* extensions = reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS));
     int major = 0, minor = 0;
@@ -119,11 +117,7 @@ GLDevice::GLDevice(const D3DPRESENT_PARAMETERS& params, int windowWidth, int win
     glLightModeli(GL_LIGHT_MODEL_COLOR_CONTROL, GL_SEPARATE_SPECULAR_COLOR);
     glCullFace(GL_BACK);
     glEnableClientState(GL_VERTEX_ARRAY);
-    invalidateCache();
-
-    if (const char* n = std::getenv("PLUMFALL_EXIT_AFTER_FRAMES"))
-        exitAfterFrames_ = std::strtol(n, nullptr, 10);
-}
+    invalidateCache();}
 
 GLDevice::~GLDevice() = default;
 
@@ -248,8 +242,6 @@ HRESULT GLDevice::Clear(DWORD count, const D3DRECT* rects, DWORD flags, D3DCOLOR
 HRESULT GLDevice::Present(const RECT*, const RECT*, HWND, const RGNDATA*)
 {
     SDL_GL_SwapBuffers();
-    if (exitAfterFrames_ > 0 && ++frames_ >= exitAfterFrames_)
-        std::exit(0);
     // The game advances a fixed step per frame: never show frames faster than 60 per second.
     timespec now;
     clock_gettime(CLOCK_MONOTONIC, &now);

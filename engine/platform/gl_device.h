@@ -20,7 +20,5 @@ size_t glDrawCallCount(IDirect3DDevice9* device);
 // Present keeps frames at least 1/60 s apart (on by default); off, it returns
 // as soon as the buffers are swapped, so that a benchmark times the drawing.
 void setFramePacing(bool on);
-// Also read at device creation: PLUMFALL_EXIT_AFTER_FRAMES=N makes the process
-// exit with status 0 right after its N-th Present (start-up measurement).
 
 } // namespace platform

@@ -11,8 +11,6 @@
 
 namespace platform {
 
-void linkLeakSuppressions();
-
 class GLDevice final : public StateDevice {
 public:
     GLDevice(const D3DPRESENT_PARAMETERS& params, int windowWidth, int windowHeight);
@@ -88,8 +86,6 @@ private:
     timespec lastPresent_{};
     bool presented_ = false;
     size_t draws_ = 0;
-    long exitAfterFrames_ = 0; // PLUMFALL_EXIT_AFTER_FRAMES; 0: never
-    long frames_ = 0;
 };
 
 } // namespace platform

@@ -26,8 +26,6 @@ int MulDiv(int number, int numerator, int denominator)
 
 namespace platform {
 
-void linkLeakSuppressions();
-
 namespace {
 
 FT_Library freetype()
@@ -118,10 +116,7 @@ struct GlyphSurface::Impl {
     }
 };
 
-GlyphSurface::GlyphSurface() : impl_(new Impl)
-{
-    linkLeakSuppressions();
-}
+GlyphSurface::GlyphSurface() : impl_(new Impl) {}
 
 GlyphSurface::~GlyphSurface() = default;
 
