@@ -62,8 +62,6 @@ GLenum glCompare(DWORD f)
     return f >= D3DCMP_NEVER && f <= D3DCMP_ALWAYS ? GLenum(GL_NEVER + (f - D3DCMP_NEVER)) : GL_ALWAYS;
 }
 
-bool framePacing = true;
-
 } // namespace
 
 IDirect3D9* createGLDirect3D()
@@ -71,33 +69,9 @@ IDirect3D9* createGLDirect3D()
     return new GLDirect3D;
 }
 
-bool readBackBuffer(int x, int y, int width, int height, std::vector<uint32_t>& argb)
-{
-    SDL_Surface* screen = SDL_GetVideoSurface();
-    if (!screen || !(screen->flags & SDL_OPENGL) || width <= 0 || height <= 0)
-        return false;
-    argb.resize(size_t(width) * size_t(height));
-    std::vector<uint32_t> rows(argb.size());
-    glPixelStorei(GL_PACK_ALIGNMENT, 4);
-    glReadBuffer(GL_BACK);
-    glReadPixels(x, screen->h - (y + height), width, height, GL_BGRA, GL_UNSIGNED_INT_8_8_8_8_REV, rows.data());
-    for (int r = 0; r < height; ++r)
-        std::memcpy(&argb[size_t(r) * width], &rows[size_t(height - 1 - r) * width], size_t(width) * 4);
-    return true;
-}
-
-size_t glDrawCallCount(IDirect3DDevice9* device)
-{
-    auto* gl = dynamic_cast<GLDevice*>(device);
-    return gl ? gl->drawCalls() : 0;
-}
-
-void setFramePacing(bool on)
-{
-    framePacing = on;
-}
-
 // ---- device -----------------------------------------------------------------
+
+bool GLDevice::pacing = true;
 
 GLDevice::GLDevice(const D3DPRESENT_PARAMETERS& params, int windowWidth, int windowHeight)
     : StateDevice(params), windowWidth_(windowWidth), windowHeight_(windowHeight)
@@ -245,7 +219,7 @@ HRESULT GLDevice::Present(const RECT*, const RECT*, HWND, const RGNDATA*)
     // The game advances a fixed step per frame: never show frames faster than 60 per second.
     timespec now;
     clock_gettime(CLOCK_MONOTONIC, &now);
-    if (presented_ && framePacing) {
+    if (presented_ && pacing) {
         timespec due = lastPresent_;
         due.tv_nsec += 16666667;
         if (due.tv_nsec >= 1000000000) {

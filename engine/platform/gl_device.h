@@ -14,7 +14,7 @@ IDirect3D9* createGLDirect3D();
 // row by row. For tests and screenshots; false without a GL window.
 bool readBackBuffer(int x, int y, int width, int height, std::vector<uint32_t>& argb);
 
-// Measurement seams (benchmarks, start-up timing); the game never calls them.
+// Measurement seams (benchmarks); the game never calls them.
 // Draws that a GL device has handed to OpenGL since it was made; 0 for other devices.
 size_t glDrawCallCount(IDirect3DDevice9* device);
 // Present keeps frames at least 1/60 s apart (on by default); off, it returns

@@ -22,6 +22,7 @@ public:
     void releaseTextureName(unsigned name) override;
 
     size_t drawCalls() const { return draws_; }
+    static bool pacing; // Present keeps frames 1/60 s apart (setFramePacing)
 
 protected:
     void drawVertices(D3DPRIMITIVETYPE type, UINT primitiveCount, const uint8_t* bytes, UINT vertexCount,
