@@ -55,6 +55,14 @@ void INPUTMANAGER::receptionjeu(SDL_Event event)
 char INPUTMANAGER::correspondance(SDL_keysym* e)
 {
     std::cout << int(e->sym) << std::endl;
+    // The character the user's layout gives, when SDL translates it
+    // (SDL_EnableUNICODE). Under X11 the key codes already follow the layout:
+    // the French table below would translate them a second time. The console
+    // draws and runs ASCII only; other characters type nothing.
+    if (e->unicode >= 0x20 && e->unicode < 0x7F)
+        return char(e->unicode);
+    if (e->unicode >= 0x80)
+        return 0;
     const int sym = e->sym;
     const bool shift = (e->mod & KMOD_SHIFT) != 0;
     // AltGr reaches SDL 1.2 under X11 as the mode key, not as right Alt.

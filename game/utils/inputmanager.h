@@ -1,6 +1,7 @@
 #pragma once
-// Turns SDL events into the console's editing actions, with the key table of
-// a French keyboard.
+// Turns SDL events into the console's editing actions. A key types the
+// character of the user's keyboard layout; keys without one (the keypad with
+// Num Lock off, Ctrl combinations) go through the key table of a French keyboard.
 #include <SDL/SDL.h>
 
 class COMMANDECONSOLE;
@@ -15,6 +16,7 @@ public:
     // shows the console.
     void receptionjeu(SDL_Event event);
     // The character a key press types, 0 for none. Traces the key code.
+    // Reads the keysym's unicode first: the owner enables SDL's translation.
     char correspondance(SDL_keysym* e);
     void setfocus(int) {}
 

@@ -13,6 +13,8 @@ M_CONSOLE::M_CONSOLE(M_FENETRE* fenetre)
     inputmanager = new INPUTMANAGER();
     inputmanager->laconsole = console;
     console->setBash(monbash);
+    // Typing follows the user's keyboard layout; SDL resets this when its video starts.
+    SDL_EnableUNICODE(1);
 }
 
 void M_CONSOLE::input(SDL_Event event)

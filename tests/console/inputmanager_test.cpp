@@ -85,6 +85,34 @@ TEST(KeyTable, KeypadDigitsWithOrWithoutShift)
     EXPECT_EQ(typed(in, SDLK_KP9), '9');
 }
 
+char typedText(INPUTMANAGER& in, SDLKey sym, int mod, Uint16 unicode)
+{
+    SDL_keysym k{};
+    k.sym = sym;
+    k.mod = SDLMod(mod);
+    k.unicode = unicode;
+    testing::internal::CaptureStdout();
+    char c = in.correspondance(&k);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), std::to_string(int(sym)) + "\n");
+    return c;
+}
+
+// Key codes and characters as SDL gives them under X11 with a French layout.
+TEST(KeyTable, TheLayoutsCharacterComesFirst)
+{
+    INPUTMANAGER in;
+    EXPECT_EQ(typedText(in, SDLK_AMPERSAND, KMOD_LSHIFT, '1'), '1');
+    EXPECT_EQ(typedText(in, SDLK_LEFTPAREN, KMOD_MODE, '['), '[');
+    EXPECT_EQ(typedText(in, SDLK_8, KMOD_LSHIFT, '*'), '*');   // a US Shift+8, not the table's '_'
+    EXPECT_EQ(typedText(in, SDLK_a, KMOD_CAPS, 'A'), 'A');
+    EXPECT_EQ(typedText(in, SDLKey(233), KMOD_NONE, 0xE9), 0); // 'é': no glyph, no command takes it
+    EXPECT_EQ(typedText(in, SDLK_e, KMOD_MODE, 0x20AC), 0);    // AltGr+E, the euro sign
+    // No character: the table still answers.
+    EXPECT_EQ(typedText(in, SDLK_KP7, KMOD_NONE, 0), '7');      // keypad with Num Lock off
+    EXPECT_EQ(typedText(in, SDLK_c, KMOD_LCTRL, 3), 'c');
+    EXPECT_EQ(typedText(in, SDLK_TAB, KMOD_NONE, 9), 0);
+}
+
 class Routing : public ::testing::Test {
 protected:
     void SetUp() override

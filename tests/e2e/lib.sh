@@ -74,12 +74,26 @@ e2e_start_xvfb() {
 }
 
 # e2e_start_game [ARGS...]: the program in its run directory, output in game.log.
+# Its settings file is the test's own: $E2E_TMP/config/plumfall/settings.
 e2e_start_game() {
     [ -x "$E2E_BIN" ] || e2e_fail "no program $E2E_BIN"
     [ -d "$E2E_RUNDIR" ] || e2e_fail "no run directory $E2E_RUNDIR"
-    (cd "$E2E_RUNDIR" && exec env SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}" "$E2E_BIN" "$@") \
+    (cd "$E2E_RUNDIR" && exec env SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}" XDG_CONFIG_HOME="$E2E_TMP/config" \
+        "$E2E_BIN" "$@") \
         >"$E2E_TMP/game.log" 2>&1 &
     E2E_GAME_PID=$!
+}
+
+# e2e_wait_log TEXT SECONDS: waits for a line of the program's output holding TEXT (fixed text).
+e2e_wait_log() {
+    local steps i
+    steps=$(awk "BEGIN { print int($2 * 10) }")
+    for i in $(seq "$steps"); do
+        grep -aqF -- "$1" "$E2E_TMP/game.log" && return 0
+        kill -0 "$E2E_GAME_PID" 2>/dev/null || e2e_fail "the program exited while waiting for '$1'"
+        sleep 0.1
+    done
+    e2e_fail "no '$1' in the program's output within $2 s"
 }
 
 # e2e_find_window NAME [SECONDS]: prints the id of the window with exactly that name.

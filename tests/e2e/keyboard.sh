@@ -1,0 +1,57 @@
+#!/bin/bash
+# The console types what the keyboard layout gives: a French and a US user
+# each type a line with their own keys (xdotool presses the keys, Shift and
+# AltGr that each character needs in the active layout).
+set -u
+. "$(dirname "$0")/lib.sh"
+e2e_init "$1"
+E2E_BIN="$E2E_BUILD/tools/console/plumfall-console"
+command -v setxkbmap >/dev/null || e2e_fail "setxkbmap is missing (sh scripts/install-deps.sh)"
+export PLUMFALL_CONSOLE_TRACE=1
+e2e_start_xvfb
+
+# A run directory of our own, so that relative paths land in the test's folder.
+run="$E2E_TMP/run"
+mkdir -p "$run/sub"
+ln -s "$E2E_RUNDIR"/* "$run/"
+E2E_RUNDIR="$run"
+
+# type_lines LAYOUT LINE...: starts the console under LAYOUT and types each line, then Return.
+type_lines() {
+    local layout="$1" line
+    shift
+    setxkbmap "$layout" || e2e_fail "setxkbmap $layout failed"
+    e2e_start_game -
+    win=$(e2e_find_window "Plumfall console") || exit 1
+    xdotool windowfocus --sync "$win" || e2e_fail "cannot focus window $win"
+    for line in "$@"; do
+        xdotool type --delay 30 "$line"
+        xdotool key Return
+        e2e_wait_log "console| $line" 5
+    done
+}
+
+close_and_check() {
+    e2e_close_window "$win"
+    e2e_wait_exit 3
+    [ "$E2E_EXIT_CODE" = 0 ] || e2e_fail "exit code $E2E_EXIT_CODE after WM_DELETE_WINDOW, not 0"
+}
+
+type_lines fr 'echo [ calcul 1 + 2 ]'
+e2e_wait_log "console| 3 " 5
+# '&' is the unshifted 1 key: its code is traced, Shift+& typed the 1.
+grep -aqx "38" "$E2E_TMP/game.log" || e2e_fail "the key code of the French 1 key (38) was not traced"
+e2e_ok "French layout: 'echo [ calcul 1 + 2 ]' shows 3"
+close_and_check
+
+type_lines us 'echo [ calcul 1 + 2 ]' 'echo [ calcul 7 / 2 ]' 'select 12' 'savexml sub/scene.xml'
+e2e_wait_log "console| 3 " 5
+e2e_wait_log "console| 3.5 " 5
+for i in $(seq 50); do
+    [ -s "$run/sub/scene.xml" ] && break
+    sleep 0.1
+done
+[ -s "$run/sub/scene.xml" ] || e2e_fail "savexml sub/scene.xml wrote nothing into sub"
+e2e_ok "US layout: 1 + 2 shows 3, 7 / 2 shows 3.5, savexml writes sub/scene.xml"
+close_and_check
+echo "PASS"
