@@ -136,19 +136,21 @@ void chargerElements3D(MANAGER* m)
     }
 }
 
+// Colour bytes 1, 1, 1, 1 (0x01010101, not white), as the grid was first
+// written; nothing in the game draws it.
 VERTEXBUFFER* CREATEGRID(int x, int y, int, float pas)
 {
     VERTEXLIST list;
     bool both = x != 0 && y != 0;
     for (int i = 0; i <= x; ++i)
         if (both) {
-            list.add(i * pas, 0, 0, 0, 0, 255, 255, 255, 255);
-            list.add(i * pas, y * pas, 0, 0, 0, 255, 255, 255, 255);
+            list.add(i * pas, 0, 0, 0, 0, 1, 1, 1, 1);
+            list.add(i * pas, y * pas, 0, 0, 0, 1, 1, 1, 1);
         }
     for (int j = 0; j <= y; ++j)
         if (both) {
-            list.add(0, j * pas, 0, 0, 0, 255, 255, 255, 255);
-            list.add(x * pas, j * pas, 0, 0, 0, 255, 255, 255, 255);
+            list.add(0, j * pas, 0, 0, 0, 1, 1, 1, 1);
+            list.add(x * pas, j * pas, 0, 0, 0, 1, 1, 1, 1);
         }
     return new VERTEXBUFFER(list, D3DPT_LINELIST);
 }

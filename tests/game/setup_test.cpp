@@ -121,6 +121,10 @@ TEST_F(SetupTest, GridSegments)
     EXPECT_EQ(square->getIteration(), 4); // the outline of a 10 by 10 square
     EXPECT_EQ(square->getIPrimitiveType(), int(D3DPT_LINELIST));
     EXPECT_NE(trace.find("8 !"), std::string::npos);
+    void* data = nullptr;
+    ASSERT_TRUE(SUCCEEDED(square->getVertexbuffer()->Lock(0, 0, &data, 0)));
+    EXPECT_EQ(static_cast<const uint32_t*>(data)[3], 0x01010101u);
+    square->getVertexbuffer()->Unlock();
 
     std::unique_ptr<VERTEXBUFFER> empty(CREATEGRID(0, 5, 0, 1.0f));
     EXPECT_EQ(empty->getIteration(), 0);
