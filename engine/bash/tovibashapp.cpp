@@ -6,7 +6,8 @@
 
 namespace {
 
-bool readFloat(const std::string& text, float& value)
+// The whole word must be the number: "3x" is no number here.
+bool readWholeFloat(const std::string& text, float& value)
 {
     std::istringstream in(text);
     in >> value;
@@ -21,7 +22,7 @@ bool isNumeric(const char* text, int base)
         return false;
     if (base == 10) {
         float f;
-        return readFloat(text, f);
+        return readWholeFloat(text, f);
     }
     if (base != 8 && base != 16)
         return false;
@@ -66,7 +67,7 @@ bool CALCUL::action(int argc, std::string* argv)
     for (int i = 1; i < argc; ++i) {
         const std::string& w = argv[i];
         float v;
-        if (!readFloat(w, v)) {
+        if (!readWholeFloat(w, v)) {
             char op = w.empty() ? '\0' : w[0];
             if (op != ')') {
                 ops.push_back(op);

@@ -12,7 +12,7 @@ SCENE* TOVI3DBASHAPP::rootscene = nullptr;
 namespace {
 
 // Stream extraction: leading white space skipped, text after the number ignored.
-bool readFloat(const std::string& word, float& value)
+bool readLeadingFloat(const std::string& word, float& value)
 {
     std::istringstream in(word);
     in >> value;
@@ -58,7 +58,7 @@ bool lireVecteur(int argc, std::string* argv, float neutre, float v[3])
     if (argc == 3) {
         int a = axe(argv[1]);
         float valeur;
-        if (a < 0 || !readFloat(argv[2], valeur)) {
+        if (a < 0 || !readLeadingFloat(argv[2], valeur)) {
             invalide();
             return false;
         }
@@ -67,7 +67,7 @@ bool lireVecteur(int argc, std::string* argv, float neutre, float v[3])
         return true;
     }
     if (argc == 4) {
-        if (!readFloat(argv[1], v[0]) || !readFloat(argv[2], v[1]) || !readFloat(argv[3], v[2])) {
+        if (!readLeadingFloat(argv[1], v[0]) || !readLeadingFloat(argv[2], v[1]) || !readLeadingFloat(argv[3], v[2])) {
             invalide();
             return false;
         }
@@ -201,7 +201,7 @@ bool ROTATION::action(int argc, std::string* argv)
         return false;
     int a = axe(argv[1]);
     float angle;
-    if (a < 0 || !readFloat(argv[2], angle)) {
+    if (a < 0 || !readLeadingFloat(argv[2], angle)) {
         invalide();
         return false;
     }
