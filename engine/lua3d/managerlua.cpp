@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <iostream>
 
+#include "engine/lua3d/luaerror.h"
 #include "engine/manager/matrice.h"
 #include "engine/manager/objet3D.h"
 #include "engine/manager/vertexbuffer.h"
@@ -41,14 +42,6 @@ int withManager(lua_State* L)
     return LUALOADER::getmanager() ? F(L) : 0;
 }
 
-void reportError(lua_State* L)
-{
-    const char* message = lua_tostring(L, -1);
-    std::fflush(stdout);
-    std::fprintf(stderr, "%s\n", message ? message : "(error object is not a string)");
-    lua_pop(L, 1);
-}
-
 } // namespace
 
 LUALOADER::LUALOADER() {}
@@ -72,7 +65,7 @@ void LUALOADER::loadfromlua(MANAGER* e, const char* fichier)
     lua_register(L, "addscene", withManager<lua_addscene>);
     lua_register(L, "setmateriel", withManager<lua_setMateriel>);
     if (luaL_loadfile(L, fichier ? fichier : "") != 0 || lua_pcall(L, 0, LUA_MULTRET, 0) != 0)
-        reportError(L);
+        reportLuaError(L);
     lua_close(L);
     manager = nullptr;
 }

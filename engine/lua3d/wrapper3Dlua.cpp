@@ -2,23 +2,10 @@
 
 #include <lua.hpp>
 
-#include <cstdio>
-
+#include "engine/lua3d/luaerror.h"
 #include "engine/manager/element3d.h"
 
 MANAGER* WRAPPEROBJ::manager = nullptr;
-
-namespace {
-
-void reportError(lua_State* L)
-{
-    const char* message = lua_tostring(L, -1);
-    std::fflush(stdout);
-    std::fprintf(stderr, "%s\n", message ? message : "(error object is not a string)");
-    lua_pop(L, 1);
-}
-
-} // namespace
 
 WRAPPEROBJ::WRAPPEROBJ(MANAGER* e, const char* fichier)
 {
@@ -27,7 +14,7 @@ WRAPPEROBJ::WRAPPEROBJ(MANAGER* e, const char* fichier)
     luaL_openlibs(state);
     lua_register(state, "afficherobjet", afficherobjet);
     if (luaL_loadfile(state, fichier ? fichier : "") != 0 || lua_pcall(state, 0, LUA_MULTRET, 0) != 0)
-        reportError(state);
+        reportLuaError(state);
     // The chunk's own results are of no use to later calls.
     lua_settop(state, 0);
 }
@@ -47,7 +34,7 @@ void WRAPPEROBJ::callfunc(const char* e)
     }
     // Protected: an unprotected error would end the whole program.
     if (lua_pcall(state, 0, 0, 0) != 0)
-        reportError(state);
+        reportLuaError(state);
 }
 
 int WRAPPEROBJ::afficherobjet(lua_State* L)
