@@ -1,5 +1,7 @@
 #include "engine/manager/objet3D.h"
 
+#include "engine/manager/xmlnom.h"
+
 OBJET3D::OBJET3D(CONTENEUR* c, MATERIEL* m, TEXTURE* t, D3DXMATRIXA16* matrix) : ELEMENT3D(matrix), conteneur(nullptr)
 {
     setConteneur(c);
@@ -78,16 +80,20 @@ void OBJET3D::print(std::ostream& os) { os << TAB() << "OBJET3D nummat : " << ge
 
 void OBJET3D::printXML(std::ostream& os)
 {
-    os << "<objet3d conteneur = \"" << (conteneur ? conteneur->getName() : "") << "\"   matrice = \""
-       << getMatValues() << "\" >" << std::endl;
+    os << "<objet3d conteneur = \"";
+    writeXMLName(os, conteneur ? conteneur->getName() : "");
+    os << "\"   matrice = \"" << getMatValues() << "\" >" << std::endl;
     for (int i = 0; i < getNumelement(); ++i) {
         ASPECT& a = aspect[(size_t)i];
         // A subset without material has no values to write; reading it back leaves it without one too.
         if (a.getMateriel())
             os << "<materiel values = \"" << a.getMateriel()->getValues() << "\"></materiel>" << std::endl;
-        for (int s = 0; s < 8; ++s)
-            if (TEXTURE* t = a.getTexture(s))
-                os << "<texture nom = \"" << t->getName() << "\"   stage = \"" << s << "\" ></texture>" << std::endl;
+        for (int s = 0; s < 8; ++s) {
+            if (TEXTURE* t = a.getTexture(s)) {
+                os << "<texture nom = \"";
+                writeXMLName(os, t->getName()) << "\"   stage = \"" << s << "\" ></texture>" << std::endl;
+            }
+        }
     }
     os << "</objet3d>" << std::endl;
 }

@@ -8,85 +8,13 @@
 #include <iostream>
 #include <sstream>
 #include <string>
-#include <utility>
-#include <vector>
 
-#include "engine/manager/aspect.h"
-#include "engine/manager/conteneur.h"
 #include "engine/manager/materiel.h"
 #include "engine/manager/matrice.h"
 #include "engine/manager/texture.h"
+#include "engine/manager/xmlnom.h"
 
 namespace {
-
-std::string escapeXML(const std::string& raw)
-{
-    std::string out;
-    for (unsigned char c : raw) {
-        switch (c) {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        case '"': out += "&quot;"; break;
-        case '\'': out += "&apos;"; break;
-        default:
-            if (c < 32) {
-                char buf[8];
-                std::snprintf(buf, sizeof buf, "&#x%02X;", c);
-                out += buf;
-            } else {
-                out += static_cast<char>(c);
-            }
-        }
-    }
-    return out;
-}
-
-using Replacement = std::pair<std::string, std::string>;
-
-void addName(std::vector<Replacement>& list, const char* prefix, const char* name)
-{
-    std::string raw = name ? name : "";
-    std::string escaped = escapeXML(raw);
-    if (raw != escaped)
-        list.emplace_back(prefix + raw + "\"", prefix + escaped + "\"");
-}
-
-// The names in the order printXML writes them: each object's container, then
-// the textures of its subsets, stage by stage.
-void collectNames(ELEMENT3D* element, std::vector<Replacement>& list)
-{
-    if (auto* scene = dynamic_cast<SCENE*>(element)) {
-        for (unsigned i = 1; i <= scene->getNumelement(); ++i)
-            collectNames(scene->getElement(i), list);
-    } else if (auto* objet = dynamic_cast<OBJET3D*>(element)) {
-        if (objet->getConteneur())
-            addName(list, "<objet3d conteneur = \"", objet->getConteneur()->getName());
-        for (int i = 0; i < objet->getNumelement(); ++i) {
-            ASPECT* aspect = objet->getAspect(i);
-            for (int stage = 0; stage < 8; ++stage)
-                if (TEXTURE* texture = aspect->getTexture(stage))
-                    addName(list, "<texture nom = \"", texture->getName());
-        }
-    }
-}
-
-// Rewrites each name where it stands, in document order; a name that is not
-// found where expected is left alone.
-std::string escapeNames(ELEMENT3D* element, std::string text)
-{
-    std::vector<Replacement> list;
-    collectNames(element, list);
-    std::size_t pos = 0;
-    for (const auto& r : list) {
-        std::size_t at = text.find(r.first, pos);
-        if (at == std::string::npos)
-            continue;
-        text.replace(at, r.first.size(), r.second);
-        pos = at + r.second.size();
-    }
-    return text;
-}
 
 bool isElement(TiXmlNode* node, const char* name)
 {
@@ -120,8 +48,9 @@ void SAVE_FILE::sauversceneXML(ELEMENT3D* element)
     if (!element || !fichier.is_open())
         return;
     std::ostringstream text;
+    setXMLEscaping(text, true);
     element->printXML(text);
-    fichier << escapeNames(element, text.str());
+    fichier << text.str();
     fichier.flush();
 }
 
