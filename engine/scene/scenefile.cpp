@@ -13,6 +13,7 @@
 #include "engine/manager/matrice.h"
 #include "engine/manager/texture.h"
 #include "engine/manager/xmlnom.h"
+#include "engine/scene/xmldepth.h"
 
 namespace {
 
@@ -25,6 +26,41 @@ TiXmlAttribute* firstAttribute(TiXmlNode* node)
 {
     TiXmlElement* element = node ? node->ToElement() : nullptr;
     return element ? element->FirstAttribute() : nullptr;
+}
+
+// The file's text as TiXmlDocument::LoadFile hands it to the parser: line
+// ends made "\n", cut at the first NUL. Null when it was read; otherwise a
+// reason to add to the failure line ("" when none is worth giving).
+const char* lireFichier(const char* path, std::string& texte)
+{
+    // TinyXML sizes its buffer from the file's end offset: a directory's
+    // answers a size no allocation can hold. Only regular files are read.
+    struct stat etat;
+    if (!path || stat(path, &etat) != 0 || !S_ISREG(etat.st_mode))
+        return "";
+    if (etat.st_size > LOAD_FILE::TAILLE_MAX)
+        return " : plus de 16 Mio";
+    std::FILE* f = std::fopen(path, "rb");
+    if (!f)
+        return "";
+    std::string brut(static_cast<size_t>(etat.st_size) + 1, '\0');
+    size_t lus = std::fread(&brut[0], 1, brut.size(), f);
+    std::fclose(f);
+    if (lus > static_cast<size_t>(LOAD_FILE::TAILLE_MAX))
+        return " : plus de 16 Mio";
+    brut.resize(lus);
+    texte.clear();
+    texte.reserve(lus);
+    for (size_t i = 0; i < lus && brut[i]; ++i) {
+        if (brut[i] == '\r') {
+            texte += '\n';
+            if (i + 1 < lus && brut[i + 1] == '\n')
+                ++i;
+        } else {
+            texte += brut[i];
+        }
+    }
+    return nullptr;
 }
 
 } // namespace
@@ -59,13 +95,18 @@ LOAD_FILE::LOAD_FILE(MANAGER* m) : fichier(nullptr), manager(m), bufferscene(nul
 SCENE* LOAD_FILE::chargersceneXML(const char* path)
 {
     bufferscene = nullptr;
+    std::string texte;
+    const char* raison = lireFichier(path, texte);
+    // TinyXML recurses once per level of elements: a deep file would end the
+    // process inside the parser, so the depth is known before it runs.
+    if (!raison && !xmlNestingWithin(texte.c_str(), PROFONDEUR_MAX))
+        raison = " : plus de 256 niveaux d'elements";
+    static_assert(PROFONDEUR_MAX == 256 && TAILLE_MAX == 16L << 20, "the reasons name the limits");
     TiXmlDocument document(path ? path : "");
-    // TinyXML sizes its buffer from the file's end offset: a directory's
-    // answers a size no allocation can hold. Only regular files are read.
-    struct stat etat;
-    bool fichierOrdinaire = path && stat(path, &etat) == 0 && S_ISREG(etat.st_mode);
-    if (!fichierOrdinaire || !document.LoadFile() || !document.RootElement()) {
-        std::cerr << "fail du chargement de ficher de SCENE" << std::endl;
+    if (!raison)
+        document.Parse(texte.c_str(), nullptr, TIXML_DEFAULT_ENCODING);
+    if (raison || document.Error() || !document.RootElement()) {
+        std::cerr << "fail du chargement de ficher de SCENE" << (raison ? raison : "") << std::endl;
         return nullptr;
     }
     return sceneXML(document.RootElement());

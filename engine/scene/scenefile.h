@@ -33,8 +33,14 @@ public:
     LOAD_FILE(const LOAD_FILE&) = delete;
     LOAD_FILE& operator=(const LOAD_FILE&) = delete;
 
+    // Files larger than this, or nesting elements deeper, are refused before
+    // they are parsed: far beyond any scene, and short of what TinyXML's
+    // recursive parser or the loader's copies of each subtree can take.
+    static constexpr long TAILLE_MAX = 16L << 20;
+    static constexpr int PROFONDEUR_MAX = 256;
+
     // A new scene owned by the caller, or null (with a line on standard error)
-    // when the file is missing or not well-formed.
+    // when the file is missing, not well-formed, too large or too deep.
     SCENE* chargersceneXML(const char* path);
     // The root is read as a scene whatever its tag; elements other than
     // scene and objet3d are skipped.
