@@ -11,6 +11,7 @@
 #include "game/game/gaya.h"
 #include "game/game/random.h"
 #include "game/game/zeus.h"
+#include "game/setup_check.h"
 #include "game/setup_decor.h"
 #include "game/utils/chrono.h"
 #include "game/utils/m_fenetre.h"
@@ -39,6 +40,8 @@ int SDL_main(int argc, char** argv)
     TOVI3D* tovi = fenetre->getTovi3D();
     XMANAGER* manager = new XMANAGER(device);
     chargerJeu(manager, device, "script.lua");
+    if (!donneesCompletes(manager, data.path))
+        return 1;
     SDLKEY* clavier = new SDLKEY();
 
     CAMERA* camera = tovi->getpCamera();

@@ -70,30 +70,37 @@ void makeContainer(MANAGER* m, IDirect3DDevice9* device, const tri_vertex* table
 }
 
 struct ElementDef {
-    const char* name;
-    const char* texture;
+    ElementJeu noms;
     float sx, sy, sz;
     float tx, ty, tz;
 };
 
 const ElementDef kElements[] = {
-    {"poulet", "poulet1_1_tex", 20, 20, 20, 0, 0, 0},
-    {"grain", "grain_tex", 22, 10, 20, 0, 0, 0.2f},
-    {"oeuf", "oeuf_tex", 10, 14, 20, 0, 0, 0.2f},
-    {"tapis_debut", "tapis_debut_tex", 89, 225, 0, 0, 0, 1},
-    {"tapis_troncon", "tapis_troncon_tex", 150, 225, 0, 0, 0, 1.2f},
-    {"tapis_traits", "tapis_traits_tex", 439.5f, 200, 0, 0, 0, 1.1f},
-    {"scie", "scie_tex", 70, 70, 0, 0, 0, -0.8f},
-    {"taser", "taser_inactif_tex", 25, 300, 0, 0, 0, -0.8f},
-    {"barre", "barre_tex", 15, 300, 0, 0, 280, -0.9f},
-    {"sang", "sang_tex", 10, 10, 0, 0, 0, 0.01f},
-    {"flammes", "flammes_tex", 400, 300, 0, 0, 0, 2},
-    {"fin", "fin_tex", 50, 300, 0, -50, 0, -5},
-    {"progressbar", "progressbar_tex", 400, 10, 2, 0, 0, -6},
-    {"progresscursor", "poulet2_2_tex", 15, 15, 2, 0, 0, -6.2f},
+    {{"poulet", "poulet1_1_tex"}, 20, 20, 20, 0, 0, 0},
+    {{"grain", "grain_tex"}, 22, 10, 20, 0, 0, 0.2f},
+    {{"oeuf", "oeuf_tex"}, 10, 14, 20, 0, 0, 0.2f},
+    {{"tapis_debut", "tapis_debut_tex"}, 89, 225, 0, 0, 0, 1},
+    {{"tapis_troncon", "tapis_troncon_tex"}, 150, 225, 0, 0, 0, 1.2f},
+    {{"tapis_traits", "tapis_traits_tex"}, 439.5f, 200, 0, 0, 0, 1.1f},
+    {{"scie", "scie_tex"}, 70, 70, 0, 0, 0, -0.8f},
+    {{"taser", "taser_inactif_tex"}, 25, 300, 0, 0, 0, -0.8f},
+    {{"barre", "barre_tex"}, 15, 300, 0, 0, 280, -0.9f},
+    {{"sang", "sang_tex"}, 10, 10, 0, 0, 0, 0.01f},
+    {{"flammes", "flammes_tex"}, 400, 300, 0, 0, 0, 2},
+    {{"fin", "fin_tex"}, 50, 300, 0, -50, 0, -5},
+    {{"progressbar", "progressbar_tex"}, 400, 10, 2, 0, 0, -6},
+    {{"progresscursor", "poulet2_2_tex"}, 15, 15, 2, 0, 0, -6.2f},
 };
 
 } // namespace
+
+std::vector<ElementJeu> elementsJeu()
+{
+    std::vector<ElementJeu> noms;
+    for (const ElementDef& e : kElements)
+        noms.push_back(e.noms);
+    return noms;
+}
 
 void initall(IDirect3DDevice9* device)
 {
@@ -124,15 +131,15 @@ void chargerElements3D(MANAGER* m)
     for (const ElementDef& e : kElements) {
         D3DXMATRIXA16 scaling, translation, local;
         D3DXMatrixScaling(&scaling, e.sx, e.sy, e.sz);
-        if (std::strcmp(e.name, "poulet") == 0) {
+        if (std::strcmp(e.noms.nom, "poulet") == 0) {
             local = scaling;
         } else {
             D3DXMatrixTranslation(&translation, e.tx, e.ty, e.tz);
             D3DXMatrixMultiply(&local, &scaling, &translation);
         }
-        OBJET3D* o = new OBJET3D(m->getconteneur("quad"), m->getmateriel("defaultmat"), m->gettexture(e.texture),
+        OBJET3D* o = new OBJET3D(m->getconteneur("quad"), m->getmateriel("defaultmat"), m->gettexture(e.noms.texture),
                                  &local);
-        m->loadelement3d(o, e.name);
+        m->loadelement3d(o, e.noms.nom);
     }
 }
 

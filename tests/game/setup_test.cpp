@@ -4,6 +4,8 @@
 #include "engine/platform/recording_device.h"
 #include "tests/support/owning_manager.h"
 #include "game/setup.h"
+#include "game/setup_check.h"
+#include "engine/manager/texture.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +13,10 @@
 #include <sanitizer/lsan_interface.h>
 #endif
 
+#include <algorithm>
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -129,6 +134,27 @@ TEST_F(SetupTest, GridSegments)
     std::unique_ptr<VERTEXBUFFER> empty(CREATEGRID(0, 5, 0, 1.0f));
     EXPECT_EQ(empty->getIteration(), 0);
     EXPECT_EQ(empty->getVertexbuffer(), nullptr);
+}
+
+TEST_F(SetupTest, MissingDataNamesWhatTheGameDrawsAndTheFolder)
+{
+    // No script ran: the elements are all there, none of the nineteen textures.
+    std::vector<std::string> missing = donneesManquantes(&m);
+    ASSERT_EQ(missing.size(), 19u);
+    EXPECT_EQ(missing.front(), "poulet1_1_tex");
+    EXPECT_EQ(missing.back(), "taser_eclaire_2_tex");
+    EXPECT_EQ(std::count(missing.begin(), missing.end(), "mur_tex"), 0); // "mur" is never drawn
+    for (const std::string& name : missing)
+        if (name != "scie_tex")
+            m.loadtexture(new TEXTURE(nullptr), name.c_str());
+
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(donneesCompletes(&m, "/jeu/donnees"));
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "ERREUR: donnees du jeu incompletes dans /jeu/donnees : il manque scie_tex. Corrigez script.lua ou "
+              "les images qu'il charge (ses erreurs sont plus haut).\n");
+    m.loadtexture(new TEXTURE(nullptr), "scie_tex");
+    EXPECT_TRUE(donneesCompletes(&m, "/jeu/donnees"));
 }
 
 } // namespace

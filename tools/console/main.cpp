@@ -12,6 +12,7 @@
 // PLUMFALL_CONSOLE_TRACE=1 every scroll-back line is also written to the
 // standard output, after "console| ".
 #include <climits>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
@@ -33,6 +34,7 @@
 #include "game/cli/cmdline.h"
 #include "game/cli/datafolder.h"
 #include "game/setup.h"
+#include "game/setup_check.h"
 #include "game/utils/m_console.h"
 #include "game/utils/m_fenetre.h"
 
@@ -125,6 +127,9 @@ int main(int argc, char** argv)
     tovi->getpMatproj()->setorthonorme(800, 600, 1, 100);
     chargercube(manager, device);
     chargerElements3D(manager);
+    std::vector<std::string> manquants = donneesManquantes(manager);
+    if (!manquants.empty())
+        std::fprintf(stderr, "plumfall-console: warning: %s\n", messageDonneesManquantes(manquants, data.path).c_str());
     CAMERA* camera = tovi->getpCamera();
     camera->setEye(0, 0, -30);
     camera->setLookat(0, 0, 0);
