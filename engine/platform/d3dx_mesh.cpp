@@ -2,6 +2,7 @@
 // one subset per material and a buffer of D3DXMATERIAL records.
 #include "engine/platform/d3dx9.h"
 #include "engine/platform/refcounted.h"
+#include "engine/platform/xfile_faces.h"
 
 #include <assimp/Importer.hpp>
 #include <assimp/postprocess.h>
@@ -87,7 +88,7 @@ void collect(const aiScene* scene, const aiNode* node, const aiMatrix4x4& parent
         for (unsigned f = 0; f < mesh->mNumFaces; ++f) {
             const aiFace& face = mesh->mFaces[f];
             if (face.mNumIndices != 3)
-                continue; // points and lines are not drawn
+                continue; // triangulated: polygons are gone, shorter faces refused
             ++faces;
             for (unsigned k = 0; k < 3; ++k) {
                 unsigned i = face.mIndices[k];
@@ -109,13 +110,35 @@ D3DCOLORVALUE colour(const aiMaterial* m, const char* key, unsigned type, unsign
     return {c.r, c.g, c.b, c.a};
 }
 
-ID3DXBuffer* materialBuffer(const aiScene* scene)
+// The importer gives a model without a material list one material of its
+// own, the only one without a name; D3DX gives such a model none.
+unsigned fileMaterials(const aiScene* scene)
 {
-    std::vector<D3DXMATERIAL> records(scene->mNumMaterials);
-    std::vector<std::string> names(scene->mNumMaterials);
-    std::vector<bool> hasName(scene->mNumMaterials, false);
-    size_t textBytes = 0;
     for (unsigned i = 0; i < scene->mNumMaterials; ++i) {
+        aiString name;
+        if (scene->mMaterials[i]->Get(AI_MATKEY_NAME, name) == AI_SUCCESS)
+            return scene->mNumMaterials;
+    }
+    return 0;
+}
+
+// Faces of fewer than 3 indices: the importer's leftovers of a malformed face.
+bool shortFaces(const aiScene* scene)
+{
+    for (unsigned m = 0; m < scene->mNumMeshes; ++m)
+        for (unsigned f = 0; f < scene->mMeshes[m]->mNumFaces; ++f)
+            if (scene->mMeshes[m]->mFaces[f].mNumIndices < 3)
+                return true;
+    return false;
+}
+
+ID3DXBuffer* materialBuffer(const aiScene* scene, unsigned count)
+{
+    std::vector<D3DXMATERIAL> records(count);
+    std::vector<std::string> names(count);
+    std::vector<bool> hasName(count, false);
+    size_t textBytes = 0;
+    for (unsigned i = 0; i < count; ++i) {
         const aiMaterial* m = scene->mMaterials[i];
         D3DMATERIAL9& d = records[i].MatD3D;
         std::memset(&d, 0, sizeof d);
@@ -175,7 +198,8 @@ HRESULT D3DXLoadMeshFromXA(const char* file, DWORD options, IDirect3DDevice9* de
     Assimp::Importer importer;
     const aiScene* scene = importer.ReadFile(
         file, aiProcess_ConvertToLeftHanded | aiProcess_Triangulate | aiProcess_JoinIdenticalVertices);
-    if (!scene || !scene->mRootNode || (scene->mFlags & AI_SCENE_FLAGS_INCOMPLETE) || scene->mNumMeshes == 0)
+    if (!scene || !scene->mRootNode || (scene->mFlags & AI_SCENE_FLAGS_INCOMPLETE) || scene->mNumMeshes == 0 ||
+        shortFaces(scene) || !platform::xFileFacesValid(file))
         return D3DXERR_INVALIDDATA;
 
     std::vector<std::vector<MeshVertex>> perMaterial(scene->mNumMaterials);
@@ -203,10 +227,12 @@ HRESULT D3DXLoadMeshFromXA(const char* file, DWORD options, IDirect3DDevice9* de
         result->subsets.push_back(subset);
     }
 
+    // Without a material list every face still lies in subset 0, as in D3DX.
+    unsigned count = fileMaterials(scene);
     if (materials)
-        *materials = materialBuffer(scene);
+        *materials = materialBuffer(scene, count);
     if (numMaterials)
-        *numMaterials = scene->mNumMaterials;
+        *numMaterials = count;
     *mesh = result;
     return D3D_OK;
 }

@@ -205,6 +205,48 @@ TEST_F(MeshTest, BackslashesInTextureNamesBecomeSlashes)
     mesh->Release();
 }
 
+// Three vertices and the given faces, without a material list.
+std::string bare(const std::string& faces)
+{
+    return "xof 0302txt 0032\nMesh bare {\n 4;\n 0.0;0.0;0.0;, 0.0;1.0;0.0;, 1.0;0.0;0.0;, 1.0;1.0;0.0;;\n" + faces +
+           "\n}\n";
+}
+
+// The importer cuts such faces short (the quad becomes a whole triangle) or
+// leaves a line; D3DX refuses the file.
+TEST_F(MeshTest, MalformedFacesFailTheLoad)
+{
+    for (const char* faces : {" 1;\n 3;0,1,7;;", " 1;\n 4;0,1,2,9;;", " 2;\n 3;0,1,2;,\n 2;0,1;;"}) {
+        writeText("bad.x", bare(faces));
+        testing::internal::CaptureStdout();
+        EXPECT_EQ(MESH::loadmesh("bad.x"), nullptr) << faces;
+        EXPECT_EQ(testing::internal::GetCapturedStdout(), "chargement du mesh : bad.x a echoue \n") << faces;
+    }
+    XMANAGER manager(&dev);
+    testing::internal::CaptureStdout();
+    EXPECT_FALSE(manager.loadobjet3dmultimaterielfromx("bad.x", "bad", "", nullptr));
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "chargement du .x : bad.x a echoue \n");
+    EXPECT_EQ(manager.getelement3d("bad"), nullptr);
+}
+
+// No material list: no material, as D3DX gives; the faces stay in subset 0.
+TEST_F(MeshTest, ModelWithoutMaterialListHasNoMaterials)
+{
+    writeText("bare.x", bare(" 2;\n 3;0,1,2;,\n 3;2,1,3;;"));
+    std::unique_ptr<MESH> mesh(MESH::loadmesh("bare.x"));
+    ASSERT_NE(mesh, nullptr);
+    std::ostringstream os, address;
+    os << static_cast<CONTENEUR*>(mesh.get());
+    address << static_cast<void*>(mesh->getMesh());
+    EXPECT_EQ(os.str(), "adresse  mesh : " + address.str() + " nombre de materiaux : 0  nombre de face : 2\n");
+
+    OBJET3D objet(mesh.get(), nullptr, nullptr, nullptr);
+    EXPECT_EQ(objet.getNumelement(), 0);
+    dev.clearCalls();
+    objet.afficher(nullptr);
+    EXPECT_TRUE(dev.named("DrawPrimitive").empty());
+}
+
 class XManagerTest : public DeviceTest {
 protected:
     void TearDown() override
@@ -290,6 +332,18 @@ TEST_F(XManagerTest, MissingTexturesLeaveSubsetsBareAndAMatrixIsCopied)
     EXPECT_EQ(obj->getAspect(0)->getTexture(0), nullptr);
     EXPECT_EQ(obj->getAspect(1)->getTexture(0), nullptr);
     EXPECT_EQ(manager->gettexture("hull.png_1"), nullptr);
+}
+
+TEST_F(XManagerTest, ModelWithoutMaterialListGivesAnObjectWithoutAspects)
+{
+    writeText("bare.x", bare(" 1;\n 3;0,1,2;;"));
+    testing::internal::CaptureStdout();
+    EXPECT_TRUE(manager->loadobjet3dmultimaterielfromx("bare.x", "ship", "_1", nullptr));
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "hello\n");
+    auto* obj = dynamic_cast<OBJET3D*>(manager->getelement3d("ship_1"));
+    ASSERT_NE(obj, nullptr);
+    EXPECT_EQ(obj->getConteneur()->dwNumMaterials, 0);
+    EXPECT_EQ(obj->getAspect(0), nullptr);
 }
 
 TEST_F(XManagerTest, MissingModelRegistersNothing)
