@@ -9,7 +9,9 @@ FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 SOAK_FRAMES ?= 120000
 
-.PHONY: deps build run test test-fast test-asan bench soak fuzz fuzz-smoke fuzz-build clean
+PREFIX ?= /usr/local
+
+.PHONY: deps build run install package test test-fast test-asan bench soak fuzz fuzz-smoke fuzz-build clean
 
 deps:
 	sh scripts/install-deps.sh
@@ -20,6 +22,14 @@ build: deps
 
 run: build
 	cd $(BUILD)/run && ../plumfall
+
+# DESTDIR is honoured, as cmake --install reads it from the environment.
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX) --strip
+
+# $(BUILD)/plumfall_<version>_<arch>.deb, installing under /usr.
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 test-fast: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)

@@ -8,7 +8,8 @@ libfreetype-dev libfontconfig-dev fonts-liberation libstb-dev libassimp-dev
 libgl-dev libgl1-mesa-dri libglu1-mesa-dev
 libgtest-dev libgmock-dev googletest libbenchmark-dev
 clang libclang-rt-14-dev
-xvfb xauth xdotool x11-utils x11-xkb-utils libx11-dev imagemagick lame sox"
+xvfb xauth xdotool x11-utils x11-xkb-utils libx11-dev imagemagick lame sox
+desktop-file-utils appstream man-db groff-base dpkg-dev"
 missing=""
 for p in $PKGS; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"

@@ -1,5 +1,6 @@
-// mkassets <rundir>: draws every picture the game names and synthesises its
-// sounds into <rundir>. Deterministic: the same files on every build.
+// mkassets <rundir> [<icon theme dir>]: draws every picture the game names and
+// synthesises its sounds into <rundir>, with the game's icon. Deterministic:
+// the same files on every build.
 #include <cstdio>
 #include <string>
 
@@ -17,14 +18,15 @@ bool savePicture(const Image& img, const std::string& dir, const std::string& fi
 
 int main(int argc, char** argv)
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: mkassets <run directory>\n");
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: mkassets <run directory> [<icon theme directory>]\n");
         return 2;
     }
     const std::string dir = argv[1];
     bool ok = drawCreatures(dir);
     ok = drawHazards(dir) && ok;
     ok = drawDecor(dir) && ok;
+    ok = drawIcons(dir, argc == 3 ? argv[2] : "") && ok;
     ok = makeSounds(dir) && ok;
     return ok ? 0 : 1;
 }

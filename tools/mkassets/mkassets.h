@@ -13,5 +13,8 @@ bool drawCreatures(const std::string& dir);
 bool drawHazards(const std::string& dir);
 // Belt pieces, flames, finish marker, progress bar, wall.
 bool drawDecor(const std::string& dir);
+// The window's icon "plumfall.png" in dir; with a theme folder, the menu's
+// icons in it too, as <size>x<size>/apps/plumfall.png.
+bool drawIcons(const std::string& dir, const std::string& themeDir);
 // "pou.wav", "sprouch.wav" and "musique.mp3" (the last needs `lame`).
 bool makeSounds(const std::string& dir);

@@ -1,0 +1,49 @@
+# `make install` and `make package`: Debian's games layout under the prefix.
+#   <prefix>/games                     the three programs
+#   <prefix>/share/games/plumfall      the game data (the programs find it from their own folder)
+#   <prefix>/share/applications, metainfo, icons/hicolor, man/man6
+
+# Neither this project nor its store entry has a home yet: both go into the
+# AppStream file and can be set when configuring.
+set(PLUMFALL_APP_ID "example.plumfall.Plumfall" CACHE STRING "AppStream component id (reverse DNS)")
+set(PLUMFALL_HOMEPAGE "https://plumfall.example" CACHE STRING "Home page; the screenshot is <home page>/docs/menu-start.png")
+
+install(TARGETS plumfall plumfall-console plumfall-headless DESTINATION ${PLUMFALL_INSTALL_BINDIR})
+
+# What mkassets makes, the committed data and the console's demo files; not
+# whatever else a run may have left in the build's run folder.
+install(DIRECTORY ${CMAKE_BINARY_DIR}/run/ DESTINATION ${PLUMFALL_INSTALL_DATADIR}
+  FILES_MATCHING PATTERN "*.png" PATTERN "*.wav" PATTERN "*.mp3")
+install(DIRECTORY ${CMAKE_SOURCE_DIR}/data/ DESTINATION ${PLUMFALL_INSTALL_DATADIR})
+install(FILES ${CMAKE_SOURCE_DIR}/tools/console/demo.lua DESTINATION ${PLUMFALL_INSTALL_DATADIR}
+  RENAME console_demo.lua)
+
+install(FILES ${CMAKE_SOURCE_DIR}/dist/plumfall.desktop DESTINATION share/applications)
+configure_file(${CMAKE_SOURCE_DIR}/dist/plumfall.metainfo.xml.in
+  ${CMAKE_BINARY_DIR}/dist/${PLUMFALL_APP_ID}.metainfo.xml @ONLY)
+install(FILES ${CMAKE_BINARY_DIR}/dist/${PLUMFALL_APP_ID}.metainfo.xml DESTINATION share/metainfo)
+install(DIRECTORY ${CMAKE_BINARY_DIR}/icons/ DESTINATION share/icons/hicolor)
+foreach(page plumfall plumfall-console plumfall-headless)
+  configure_file(${CMAKE_SOURCE_DIR}/dist/man/${page}.6.in ${CMAKE_BINARY_DIR}/dist/${page}.6 @ONLY)
+  install(FILES ${CMAKE_BINARY_DIR}/dist/${page}.6 DESTINATION share/man/man6)
+endforeach()
+
+# The Debian package: /usr, dependencies read from the programs' libraries by
+# dpkg-shlibdeps. Two needs are not linked: the font the game asks for as
+# "Arial", and libGL.so.1, which SDL opens at run time for the window's context.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME plumfall)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_CONTACT "Plumfall developers <dev@plumfall.local>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "arcade game: steer a flock of chickens along a conveyor belt")
+set(CPACK_PACKAGE_DESCRIPTION "A flock of chickens walks a conveyor belt 8000 units long; steer them with the
+mouse past saws and tasers, feeding them grain and hatching eggs on the way.
+Also holds the engine's console program and a headless run of the game's world.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${PLUMFALL_HOMEPAGE})
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, libgl1")
+set(CPACK_STRIP_FILES ON)
+include(CPack)
