@@ -24,11 +24,10 @@ void Grain::nourritPoulets()
         Poulet* poulet = static_cast<Poulet*>(e);
         if (!toucheCercle(position, poulet->position, rayon + poulet->getTaille()))
             continue;
-        ++zeus->stats.iGrainsManges;
+        zeus->signaler(Evenement::GrainMange);
         poulet->setTaille(poulet->getTaille() + 10);
         if (poulet->getTaille() > 150) {
-            if (!poulet->aSupprimer)
-                ++zeus->stats.iMortsGavage;
+            zeus->signalerFin(poulet, Evenement::MortGavage);
             poulet->mourir();
         }
         cpBody* body = cpShapeGetBody(poulet->shape);

@@ -26,7 +26,7 @@ void Oeuf::eclotPoulets()
         poussin->setXY(static_cast<float>(position.x), static_cast<float>(position.y));
         zeus->addEntiteeToWorld(poussin);
         aSupprimer = true;
-        ++zeus->stats.iEclosions;
+        zeus->signaler(Evenement::Eclosion);
         SON::jouerPondre();
         return;
     }

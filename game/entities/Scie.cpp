@@ -107,10 +107,9 @@ void Scie::trancherPoulets()
             continue;
         Poulet* poulet = static_cast<Poulet*>(e);
         if (toucheCercle(position, poulet->position, rayon + poulet->getTaille())) {
-            if (!poulet->aSupprimer)
-                ++zeus->stats.iMortsScie;
+            zeus->signalerFin(poulet, Evenement::MortScie);
             poulet->mourir();
-            ++zeus->stats.iSonsScie;
+            zeus->signaler(Evenement::SonScie);
             SON::jouerSprotch();
         }
     }

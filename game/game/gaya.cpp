@@ -48,7 +48,7 @@ void Gaya::init(Zeus* z, XMANAGER* m)
 Poulet* Gaya::getPoulet()
 {
     if (zeus)
-        ++zeus->stats.iPouletsCrees;
+        zeus->signaler(Evenement::PouletCree);
     return new Poulet(zeus, element("poulet"), ETYPE_POULET, boule(10, 1, 0.1, 0.5));
 }
 

@@ -86,6 +86,26 @@ void Zeus::initLevel(float fDifficultee)
     }
 }
 
+void Zeus::signaler(Evenement e)
+{
+    switch (e) {
+    case Evenement::PouletCree: ++stats.iPouletsCrees; break;
+    case Evenement::MortScie: ++stats.iMortsScie; break;
+    case Evenement::MortGavage: ++stats.iMortsGavage; break;
+    case Evenement::Tombe: ++stats.iTombes; break;
+    case Evenement::Arrive: ++stats.iArrives; break;
+    case Evenement::Eclosion: ++stats.iEclosions; break;
+    case Evenement::GrainMange: ++stats.iGrainsManges; break;
+    case Evenement::SonScie: ++stats.iSonsScie; break;
+    }
+}
+
+void Zeus::signalerFin(const Entitee* poulet, Evenement e)
+{
+    if (!poulet->aSupprimer)
+        signaler(e);
+}
+
 void Zeus::update(int iElapsedTime)
 {
     inserer();
@@ -155,24 +175,21 @@ void Zeus::choirEntitee()
         Entitee* e = entree.second;
         bool tombe = false;
         if (e->type == ETYPE_POULET && (e->position.y > DEMI_LARGEUR || e->position.y < -DEMI_LARGEUR)) {
-            if (!e->aSupprimer)
-                ++stats.iTombes;
+            signalerFin(e, Evenement::Tombe);
             static_cast<Poulet*>(e)->tombe(e->position.y >= DEMI_LARGEUR);
             tombe = true;
         }
         // A chicken that already went over a side this frame leaves one falling chicken, not two.
         if (e->position.x < BORD_DEBUT && !tombe) {
             if (e->type == ETYPE_POULET) {
-                if (!e->aSupprimer)
-                    ++stats.iTombes;
+                signalerFin(e, Evenement::Tombe);
                 static_cast<Poulet*>(e)->tombe(false);
             } else if (e->type == ETYPE_GRAIN || e->type == ETYPE_SANG || e->type == ETYPE_OEUF) {
                 e->tombe(false);
             }
         }
         if (e->position.x >= ARRIVEE && e->type == ETYPE_POULET) {
-            if (!e->aSupprimer)
-                ++stats.iArrives;
+            signalerFin(e, Evenement::Arrive);
             e->aSupprimer = true;
         }
     }

@@ -5,7 +5,20 @@
 
 class Entitee;
 
+// What the rules report, at the moment it happens.
+enum class Evenement {
+    PouletCree,  // the factory made a chicken
+    MortScie,    // a chicken's end: a saw
+    MortGavage,  // a chicken's end: too big from grain
+    Tombe,       // a chicken's end: over a side or off the start of the belt
+    Arrive,      // a chicken's end: the finish line
+    Eclosion,    // an egg hatched a chicken
+    GrainMange,  // a chicken ate a grain
+    SonScie      // a saw cut and made its sound
+};
+
 // What happened since the director was made; read by the headless simulation.
+// Only Zeus::signaler and Zeus::signalerFin count events.
 struct ZeusStats {
     int iPouletsCrees = 0;
     int iMortsScie = 0;
@@ -33,6 +46,11 @@ public:
     // The entity joins the map at the start of the next update.
     void addEntiteeToWorld(Entitee* entitee);
     void setMousePosition(float fMousePosX, float fMousePosY);
+
+    // The one way the rules report what happens.
+    void signaler(Evenement e);
+    // A chicken's end counts once: not when it was already leaving the world.
+    void signalerFin(const Entitee* poulet, Evenement e);
 
     int generateNextOeufChrono();
     int generateNextGrainChrono();
