@@ -1,95 +1,11 @@
+// The state device's state: the Direct3D defaults, the Set and Get calls (into
+// the state block that records, while one does) and draws resolved to memory.
 #include "engine/platform/state_device.h"
+#include "engine/platform/state_blocks.h"
 
 #include <cstring>
 
 namespace platform {
-
-// ---- resources ------------------------------------------------------------
-
-MemTexture::MemTexture(StateDevice* o, UINT w, UINT h, D3DFORMAT f, D3DPOOL p, DWORD u)
-    : width(w), height(h), format(f), pool(p), usage(u), bytesPerTexel(f == D3DFMT_A4R4G4B4 ? 2 : 4), owner(o)
-{
-    texels.assign(size_t(w) * h * bytesPerTexel, 0);
-    if (owner)
-        owner->textures_.push_back(this);
-}
-
-MemTexture::~MemTexture()
-{
-    if (!owner)
-        return;
-    if (backendName != 0)
-        owner->releaseTextureName(backendName);
-    auto& live = owner->textures_;
-    for (size_t i = 0; i < live.size(); ++i)
-        if (live[i] == this) {
-            live[i] = live.back();
-            live.pop_back();
-            break;
-        }
-}
-
-HRESULT MemTexture::GetLevelDesc(UINT level, D3DSURFACE_DESC* desc)
-{
-    if (level != 0 || !desc)
-        return D3DERR_INVALIDCALL;
-    *desc = D3DSURFACE_DESC{format, D3DRTYPE_TEXTURE, usage, pool, D3DMULTISAMPLE_NONE, 0, width, height};
-    return D3D_OK;
-}
-
-HRESULT MemTexture::LockRect(UINT level, D3DLOCKED_RECT* locked, const RECT* rect, DWORD)
-{
-    if (level != 0 || !locked || locked_)
-        return D3DERR_INVALIDCALL;
-    size_t offset = 0;
-    if (rect) {
-        if (rect->left < 0 || rect->top < 0 || UINT(rect->right) > width || UINT(rect->bottom) > height)
-            return D3DERR_INVALIDCALL;
-        offset = (size_t(rect->top) * width + rect->left) * bytesPerTexel;
-    }
-    locked->Pitch = INT(width * bytesPerTexel);
-    locked->pBits = texels.data() + offset;
-    locked_ = true;
-    return D3D_OK;
-}
-
-HRESULT MemTexture::UnlockRect(UINT level)
-{
-    if (level != 0 || !locked_)
-        return D3DERR_INVALIDCALL;
-    locked_ = false;
-    ++version;
-    return D3D_OK;
-}
-
-MemVertexBuffer::MemVertexBuffer(UINT length, DWORD u, DWORD f, D3DPOOL p) : bytes(length, 0), usage(u), fvf(f), pool(p)
-{
-}
-
-HRESULT MemVertexBuffer::Lock(UINT offset, UINT size, void** data, DWORD)
-{
-    if (!data || offset > bytes.size() || (size != 0 && offset + size > bytes.size()))
-        return D3DERR_INVALIDCALL;
-    *data = bytes.data() + offset;
-    locked = true;
-    return D3D_OK;
-}
-
-HRESULT MemVertexBuffer::Unlock()
-{
-    locked = false;
-    return D3D_OK;
-}
-
-HRESULT MemVertexBuffer::GetDesc(D3DVERTEXBUFFER_DESC* desc)
-{
-    if (!desc)
-        return D3DERR_INVALIDCALL;
-    *desc = D3DVERTEXBUFFER_DESC{D3DFMT_UNKNOWN, D3DRTYPE_VERTEXBUFFER, usage, pool, UINT(bytes.size()), fvf};
-    return D3D_OK;
-}
-
-// ---- state ----------------------------------------------------------------
 
 static D3DMATRIX identity()
 {
@@ -156,146 +72,6 @@ UINT verticesForPrimitives(D3DPRIMITIVETYPE type, UINT n)
     }
     return 0;
 }
-
-// ---- state blocks ---------------------------------------------------------
-
-enum class Slot : uint8_t { Render, Stage, Sampler, Transform, Material, Light, LightEnable, Texture, Fvf, Stream, Viewport };
-
-struct SlotRef {
-    Slot slot;
-    DWORD a, b;
-    bool operator==(const SlotRef& o) const { return slot == o.slot && a == o.a && b == o.b; }
-};
-
-class StateBlock : public RefCounted<IDirect3DStateBlock9> {
-public:
-    explicit StateBlock(StateDevice* d) : device_(d) { resetDeviceState(values_, 0, 0); }
-    ~StateBlock() override
-    {
-        for (auto* t : values_.texture)
-            if (t)
-                t->Release();
-        if (values_.stream)
-            values_.stream->Release();
-    }
-
-    void touch(SlotRef r)
-    {
-        for (const auto& s : slots_)
-            if (s == r)
-                return;
-        slots_.push_back(r);
-    }
-    DeviceState& values() { return values_; }
-
-    void setTexture(DWORD stage, IDirect3DBaseTexture9* t)
-    {
-        if (t)
-            t->AddRef();
-        if (values_.texture[stage])
-            values_.texture[stage]->Release();
-        values_.texture[stage] = t;
-    }
-    void setStream(IDirect3DVertexBuffer9* b)
-    {
-        if (b)
-            b->AddRef();
-        if (values_.stream)
-            values_.stream->Release();
-        values_.stream = b;
-    }
-
-    void captureAll()
-    {
-        for (DWORD i = 0; i < kRenderStates; ++i)
-            touch({Slot::Render, i, 0});
-        for (DWORD st = 0; st < kMaxStages; ++st) {
-            for (DWORD i = 1; i < kStageStates; ++i)
-                touch({Slot::Stage, st, i});
-            for (DWORD i = 1; i < kSamplerStates; ++i)
-                touch({Slot::Sampler, st, i});
-            touch({Slot::Texture, st, 0});
-        }
-        touch({Slot::Transform, D3DTS_WORLD, 0});
-        touch({Slot::Transform, D3DTS_VIEW, 0});
-        touch({Slot::Transform, D3DTS_PROJECTION, 0});
-        touch({Slot::Material, 0, 0});
-        for (DWORD i = 0; i < kMaxLights; ++i) {
-            touch({Slot::Light, i, 0});
-            touch({Slot::LightEnable, i, 0});
-        }
-        touch({Slot::Fvf, 0, 0});
-        touch({Slot::Stream, 0, 0});
-        touch({Slot::Viewport, 0, 0});
-        Capture();
-    }
-
-    HRESULT Capture() override
-    {
-        const DeviceState& s = device_->state_;
-        for (const auto& r : slots_) {
-            switch (r.slot) {
-            case Slot::Render: values_.renderState[r.a] = s.renderState[r.a]; break;
-            case Slot::Stage: values_.stageState[r.a][r.b] = s.stageState[r.a][r.b]; break;
-            case Slot::Sampler: values_.samplerState[r.a][r.b] = s.samplerState[r.a][r.b]; break;
-            case Slot::Transform:
-                device_->GetTransform(D3DTRANSFORMSTATETYPE(r.a), r.a == D3DTS_WORLD ? &values_.world
-                                                                  : r.a == D3DTS_VIEW ? &values_.view
-                                                                                      : &values_.projection);
-                break;
-            case Slot::Material: values_.material = s.material; break;
-            case Slot::Light: values_.light[r.a] = s.light[r.a]; break;
-            case Slot::LightEnable: values_.lightEnabled[r.a] = s.lightEnabled[r.a]; break;
-            case Slot::Texture: setTexture(r.a, s.texture[r.a]); break;
-            case Slot::Fvf: values_.fvf = s.fvf; break;
-            case Slot::Stream:
-                setStream(s.stream);
-                values_.streamOffset = s.streamOffset;
-                values_.streamStride = s.streamStride;
-                break;
-            case Slot::Viewport: values_.viewport = s.viewport; break;
-            }
-        }
-        return D3D_OK;
-    }
-
-    // Applies through the device's public calls, so every backend sees them.
-    HRESULT Apply() override
-    {
-        IDirect3DDevice9* d = device_;
-        for (const auto& r : slots_) {
-            switch (r.slot) {
-            case Slot::Render: d->SetRenderState(D3DRENDERSTATETYPE(r.a), values_.renderState[r.a]); break;
-            case Slot::Stage:
-                d->SetTextureStageState(r.a, D3DTEXTURESTAGESTATETYPE(r.b), values_.stageState[r.a][r.b]);
-                break;
-            case Slot::Sampler:
-                d->SetSamplerState(r.a, D3DSAMPLERSTATETYPE(r.b), values_.samplerState[r.a][r.b]);
-                break;
-            case Slot::Transform:
-                d->SetTransform(D3DTRANSFORMSTATETYPE(r.a), r.a == D3DTS_WORLD ? &values_.world
-                                                            : r.a == D3DTS_VIEW ? &values_.view
-                                                                                : &values_.projection);
-                break;
-            case Slot::Material: d->SetMaterial(&values_.material); break;
-            case Slot::Light: d->SetLight(r.a, &values_.light[r.a]); break;
-            case Slot::LightEnable: d->LightEnable(r.a, values_.lightEnabled[r.a]); break;
-            case Slot::Texture: d->SetTexture(r.a, values_.texture[r.a]); break;
-            case Slot::Fvf: d->SetFVF(values_.fvf); break;
-            case Slot::Stream: d->SetStreamSource(0, values_.stream, values_.streamOffset, values_.streamStride); break;
-            case Slot::Viewport: d->SetViewport(&values_.viewport); break;
-            }
-        }
-        return D3D_OK;
-    }
-
-private:
-    StateDevice* device_;
-    DeviceState values_;
-    std::vector<SlotRef> slots_;
-};
-
-// ---- device ---------------------------------------------------------------
 
 StateDevice::StateDevice(const D3DPRESENT_PARAMETERS& params) : params_(params)
 {
@@ -512,17 +288,6 @@ HRESULT StateDevice::GetLightEnable(DWORD i, BOOL* e)
     return D3D_OK;
 }
 
-HRESULT StateDevice::CreateTexture(UINT w, UINT h, UINT, DWORD usage, D3DFORMAT f, D3DPOOL pool,
-                                   IDirect3DTexture9** out, HANDLE*)
-{
-    if (!out || w == 0 || h == 0 || w > 4096 || h > 4096)
-        return D3DERR_INVALIDCALL;
-    if (f != D3DFMT_A8R8G8B8 && f != D3DFMT_X8R8G8B8 && f != D3DFMT_A4R4G4B4)
-        return D3DERR_NOTAVAILABLE;
-    *out = new MemTexture(this, w, h, f, pool, usage);
-    return D3D_OK;
-}
-
 HRESULT StateDevice::SetTexture(DWORD st, IDirect3DBaseTexture9* t)
 {
     if (!validStage(st))
@@ -547,15 +312,6 @@ HRESULT StateDevice::GetTexture(DWORD st, IDirect3DBaseTexture9** t)
     *t = state_.texture[st];
     if (*t)
         (*t)->AddRef();
-    return D3D_OK;
-}
-
-HRESULT StateDevice::CreateVertexBuffer(UINT length, DWORD usage, DWORD fvf, D3DPOOL pool,
-                                        IDirect3DVertexBuffer9** out, HANDLE*)
-{
-    if (!out || length == 0)
-        return D3DERR_INVALIDCALL;
-    *out = new MemVertexBuffer(length, usage, fvf, pool);
     return D3D_OK;
 }
 
@@ -615,50 +371,4 @@ HRESULT StateDevice::DrawPrimitiveUP(D3DPRIMITIVETYPE type, UINT count, const vo
     return D3D_OK;
 }
 
-HRESULT StateDevice::CreateStateBlock(D3DSTATEBLOCKTYPE, IDirect3DStateBlock9** out)
-{
-    if (!out || recording_)
-        return D3DERR_INVALIDCALL;
-    auto* b = new StateBlock(this);
-    b->captureAll();
-    *out = b;
-    return D3D_OK;
-}
-
-HRESULT StateDevice::BeginStateBlock()
-{
-    if (recording_)
-        return D3DERR_INVALIDCALL;
-    recording_ = new StateBlock(this);
-    return D3D_OK;
-}
-
-HRESULT StateDevice::EndStateBlock(IDirect3DStateBlock9** out)
-{
-    if (!out || !recording_)
-        return D3DERR_INVALIDCALL;
-    *out = recording_;
-    recording_ = nullptr;
-    return D3D_OK;
-}
-
-
 } // namespace platform
-
-UINT platformFvfStride(DWORD fvf)
-{
-    UINT n = 0;
-    if (fvf & D3DFVF_XYZ)
-        n += 12;
-    if (fvf & D3DFVF_XYZRHW)
-        n += 16;
-    if (fvf & D3DFVF_NORMAL)
-        n += 12;
-    if (fvf & D3DFVF_DIFFUSE)
-        n += 4;
-    if (fvf & D3DFVF_SPECULAR)
-        n += 4;
-    if (fvf & D3DFVF_TEX1)
-        n += 8;
-    return n;
-}
