@@ -1,6 +1,11 @@
 #!/bin/sh
 # Installs the Debian packages the build, the game and the tests need.
 # apt-get runs only when something is missing, so repeated builds stay fast.
+#
+#   sh scripts/install-deps.sh --sdl12-compat DIR
+# also unpacks Debian's libsdl1.2-compat (SDL 1.2's interface over SDL 2, what
+# newer distributions ship as SDL 1.2) into DIR without installing it, since it
+# would replace SDL 1.2, and prints the folder to put first on LD_LIBRARY_PATH.
 set -e
 PKGS="build-essential cmake pkg-config ninja-build
 libsdl1.2-dev libsdl-mixer1.2-dev liblua5.1-0-dev libtinyxml-dev libchipmunk-dev
@@ -9,15 +14,28 @@ libgl-dev libgl1-mesa-dri libglu1-mesa-dev
 libgtest-dev libgmock-dev googletest libbenchmark-dev
 clang libclang-rt-14-dev
 xvfb xauth xdotool x11-utils x11-xkb-utils libx11-dev imagemagick lame sox
-desktop-file-utils appstream man-db groff-base dpkg-dev"
+desktop-file-utils appstream man-db groff-base dpkg-dev libsdl2-2.0-0"
+SUDO=""
+[ "$(id -u)" -ne 0 ] && SUDO="sudo"
+export DEBIAN_FRONTEND=noninteractive
 missing=""
 for p in $PKGS; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
 done
-[ -z "$missing" ] && exit 0
-echo "installing:$missing"
-SUDO=""
-[ "$(id -u)" -ne 0 ] && SUDO="sudo"
-export DEBIAN_FRONTEND=noninteractive
-$SUDO apt-get update -qq
-$SUDO apt-get install -y -qq --no-install-recommends $missing
+if [ -n "$missing" ]; then
+    echo "installing:$missing" >&2
+    $SUDO apt-get update -qq
+    $SUDO apt-get install -y -qq --no-install-recommends $missing >&2
+fi
+
+[ "${1:-}" = --sdl12-compat ] || exit 0
+dir=${2:?usage: install-deps.sh --sdl12-compat DIR}
+lib=$(find "$dir" -name libSDL-1.2.so.0 2>/dev/null | head -n 1)
+if [ -z "$lib" ]; then
+    mkdir -p "$dir/deb"
+    (cd "$dir/deb" && { apt-get download -qq libsdl1.2-compat 2>/dev/null ||
+        { $SUDO apt-get update -qq && apt-get download -qq libsdl1.2-compat; }; }) >&2
+    dpkg -x "$dir"/deb/libsdl1.2-compat_*.deb "$dir"
+    lib=$(find "$dir" -name libSDL-1.2.so.0 | head -n 1)
+fi
+dirname "$lib"

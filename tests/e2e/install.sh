@@ -72,7 +72,7 @@ E2E_RUNDIR="$empty" E2E_BIN="$prefix/games/plumfall" e2e_start_game
 win=$(e2e_find_window "Plumfall !!!") || exit 1
 xprop -id "$win" WM_CLASS | grep -q '"plumfall"' || e2e_fail "window class: $(xprop -id "$win" WM_CLASS)"
 # SDL 1.2 gives an icon bitmap in the hints, SDL 2 under sdl12-compat the _NET_WM_ICON pixels.
-xprop -id "$win" WM_HINTS _NET_WM_ICON | grep -qE 'to use for icon|_NET_WM_ICON\(CARDINAL\) = [0-9]' ||
+xprop -id "$win" WM_HINTS _NET_WM_ICON | grep -qE 'to use for icon|_NET_WM_ICON\(CARDINAL\)' ||
     e2e_fail "no window icon: $(xprop -id "$win" WM_HINTS _NET_WM_ICON | head -c 300)"
 e2e_ok "$(xprop -id "$win" WM_CLASS), with an icon"
 e2e_close_window "$win"
