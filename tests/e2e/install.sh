@@ -80,6 +80,23 @@ e2e_wait_exit 3
 play_from_elsewhere "installed, data found beside the program" "$prefix/games/plumfall"
 e2e_keep "$E2E_TMP/shot.png" installed-from-elsewhere.png
 
+# The installed console loads the data from its folder, then works where it
+# was started: a relative command file is read, and a scene saved, there.
+printf 'select 12\nsavexml saved.xml\n' >"$empty/commandes.txt"
+E2E_RUNDIR="$empty" E2E_BIN="$prefix/games/plumfall-console" e2e_start_game commandes.txt
+win=$(e2e_find_window "Plumfall console") || exit 1
+for i in $(seq 50); do
+    [ -s "$empty/saved.xml" ] && break
+    sleep 0.1
+done
+[ -s "$empty/saved.xml" ] || e2e_fail "the console did not save saved.xml where it was started"
+grep -qF 'poulet1_1_tex' "$empty/saved.xml" || e2e_fail "the saved scene lacks the chicken: $(head -c 200 "$empty/saved.xml")"
+e2e_close_window "$win"
+e2e_wait_exit 3
+[ "$E2E_EXIT_CODE" = 0 ] || e2e_fail "the console's exit code $E2E_EXIT_CODE after closing"
+rm -f "$empty/commandes.txt" "$empty/saved.xml"
+e2e_ok "the installed console read commandes.txt and saved saved.xml in the directory it was started from"
+
 # A copy of the program with nothing beside it finds data only where it is told.
 lone="$E2E_TMP/lone/games"
 mkdir -p "$lone"
