@@ -202,6 +202,7 @@ const char* Pass::startTag(const char* p, bool& opened)
     const char* name = p;
     if (!(p = readName(p)) || !*p)
         return nullptr;
+    size_t length = static_cast<size_t>(p - name);
     while (*p) {
         p = skipSpace(p);
         if (!*p)
@@ -209,7 +210,7 @@ const char* Pass::startTag(const char* p, bool& opened)
         if (*p == '/')
             return p[1] == '>' ? p + 2 : nullptr;
         if (*p == '>') {
-            open_.push_back({name, static_cast<size_t>(p - name)});
+            open_.push_back({name, length});
             opened = true;
             return p + 1;
         }

@@ -91,6 +91,8 @@ TEST(XmlNesting, FollowsTinyXmlsReading)
     EXPECT_TRUE(xmlNestingWithin(nested(3).c_str(), 3));
     EXPECT_FALSE(xmlNestingWithin(nested(4).c_str(), 3));
     EXPECT_TRUE(xmlNestingWithin("<a/><a><b/><b></b></a>", 2));
+    // Found by fuzzing: an end tag after attributes ended the count there.
+    EXPECT_FALSE(xmlNestingWithin(("<s><b x='1'></b>" + nested(3) + "</s>").c_str(), 3));
     EXPECT_FALSE(xmlNestingWithin(levels(4, "<a t=\"</a>\">", "").c_str(), 3));
     EXPECT_FALSE(xmlNestingWithin(levels(4, "<a>", "<!-- </a> -->").c_str(), 3));
     EXPECT_FALSE(xmlNestingWithin(levels(4, "<a>", "<![CDATA[</a>]]>").c_str(), 3));
