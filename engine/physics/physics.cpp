@@ -1,6 +1,8 @@
 #include "engine/physics/physics.h"
 
-#include <chipmunk/chipmunk_structs.h>
+#include "engine/physics/chipmunk_private.h"
+
+#include <chipmunk/chipmunk_unsafe.h>
 
 #include <cmath>
 
@@ -22,8 +24,9 @@ void limitedVelocity(cpBody* body, cpVect gravity, cpFloat damping, cpFloat dt)
     // The body is in the middle of the step, awake: its velocity is written
     // directly, and only when the limit changes it.
     const BodyData* d = bodyData(body);
-    if (d && d->velLimit < INFINITY && cpvlengthsq(body->v) > d->velLimit * d->velLimit)
-        body->v = cpvclamp(body->v, d->velLimit);
+    cpVect& v = physics_private::velocity(body);
+    if (d && d->velLimit < INFINITY && cpvlengthsq(v) > d->velLimit * d->velLimit)
+        v = cpvclamp(v, d->velLimit);
 }
 
 // An infinite mass cannot be a dynamic body in Chipmunk 7: such a body is kinematic,
@@ -167,4 +170,35 @@ cpFloat PhysicsManager::getVelLimit(const cpBody* body)
 {
     const BodyData* d = bodyData(body);
     return d ? d->velLimit : INFINITY;
+}
+
+bool PhysicsManager::isCircle(const cpShape* rShape) { return physics_private::isCircle(rShape); }
+
+cpFloat PhysicsManager::circleRadius(const cpShape* rShape)
+{
+    return physics_private::isCircle(rShape) ? physics_private::circleRadius(rShape) : 0;
+}
+
+void PhysicsManager::setCircleRadius(cpShape* rShape, cpFloat radius)
+{
+    if (physics_private::isCircle(rShape))
+        cpCircleShapeSetRadius(rShape, radius);
+}
+
+namespace {
+
+void ajouterForme(cpShape* shape, void* data) { static_cast<std::vector<cpShape*>*>(data)->push_back(shape); }
+
+}
+
+void PhysicsManager::shapesInBox(cpFloat l, cpFloat b, cpFloat r, cpFloat t, std::vector<cpShape*>& out)
+{
+    // A query only reads the index: the next step finds the same pairs in the same order.
+    if (space)
+        cpSpaceBBQuery(space, cpBBNew(l, b, r, t), CP_SHAPE_FILTER_ALL, ajouterForme, &out);
+}
+
+bool PhysicsManager::inSpace(const cpShape* rShape)
+{
+    return rShape && space && cpSpaceContainsShape(space, const_cast<cpShape*>(rShape));
 }

@@ -1,11 +1,11 @@
 #pragma once
 // The one physics space of the program and the bodies-with-shape the game uses.
-// This is the only place that speaks to Chipmunk; the entities reach their bodies
-// through the small adapters at the end, which keep the names the game was written
-// against.
+// The entities reach their bodies through the small adapters at the end, which keep
+// the names the game was written against, and through Chipmunk's public calls only:
+// what touches the library's own structures stays in this folder's sources.
 #include <chipmunk/chipmunk.h>
-#include <chipmunk/chipmunk_structs.h>
-#include <chipmunk/chipmunk_unsafe.h>
+
+#include <vector>
 
 extern cpSpace* space;
 
@@ -30,16 +30,17 @@ public:
     static void update();
 
     // Only circles have a radius; asking a box for one would stop the program.
-    static bool isCircle(const cpShape* rShape)
-    {
-        return rShape && rShape->klass && rShape->klass->type == CP_CIRCLE_SHAPE;
-    }
-    // The radius of a circle, 0 for any other shape or none. Inline: the
-    // distance tests ask it of every chicken for every hazard, every frame.
-    static cpFloat circleRadius(const cpShape* rShape)
-    {
-        return isCircle(rShape) ? reinterpret_cast<const cpCircleShape*>(rShape)->r : 0;
-    }
+    static bool isCircle(const cpShape* rShape);
+    // The radius of a circle, 0 for any other shape or none.
+    static cpFloat circleRadius(const cpShape* rShape);
+    // Changes a circle's radius in place (nothing else for other shapes); its box in
+    // the spatial index follows at the next step.
+    static void setCircleRadius(cpShape* rShape, cpFloat radius);
+
+    // Appends every shape of the space whose bounding box meets the box [l, r] x [b, t]
+    // (the space's spatial index; each shape once, in no set order).
+    static void shapesInBox(cpFloat l, cpFloat b, cpFloat r, cpFloat t, std::vector<cpShape*>& out);
+    static bool inSpace(const cpShape* rShape);
 
     static void setVelLimit(cpBody* body, cpFloat limit);
     static cpFloat getVelLimit(const cpBody* body);

@@ -2,6 +2,8 @@
 // the library calls they stand for.
 #include "engine/physics/physics.h"
 
+#include <chipmunk/chipmunk_unsafe.h>
+
 #include <gtest/gtest.h>
 
 #include <cmath>

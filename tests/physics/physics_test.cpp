@@ -1,5 +1,7 @@
 #include "engine/physics/physics.h"
 
+#include <chipmunk/chipmunk_unsafe.h>
+
 #include <gtest/gtest.h>
 
 #include <cmath>
