@@ -43,8 +43,9 @@ void Entitee::setXY(float x, float y)
 
 void Entitee::setTaille(float radius)
 {
-    if (PhysicsManager::isCircle(shape))
-        cpCircleShapeSetRadius(shape, radius);
+    PhysicsManager::setCircleRadius(shape, radius);
+    if (zeus)
+        zeus->pouletsProches_.tailleChangee(this);
 }
 
 void Entitee::tombe(bool)

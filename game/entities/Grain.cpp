@@ -15,13 +15,9 @@ void Grain::update(int t)
 void Grain::nourritPoulets()
 {
     float rayon = getTaille();
-    for (auto& entree : zeus->rEntiteMap_) {
+    for (Poulet* poulet : zeus->pouletsProches_.candidats(position, rayon, PouletsProches::Forme::Cercle)) {
         if (aSupprimer)
             return;
-        Entitee* e = entree.second;
-        if (e->type != ETYPE_POULET)
-            continue;
-        Poulet* poulet = static_cast<Poulet*>(e);
         if (!toucheCercle(position, poulet->position, rayon + poulet->getTaille()))
             continue;
         zeus->signaler(Evenement::GrainMange);

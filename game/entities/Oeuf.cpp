@@ -18,9 +18,8 @@ void Oeuf::update(int t)
 void Oeuf::eclotPoulets()
 {
     float rayon = getTaille();
-    for (auto& entree : zeus->rEntiteMap_) {
-        Entitee* e = entree.second;
-        if (e->type != ETYPE_POULET || !toucheCercle(position, e->position, rayon + e->getTaille()))
+    for (Poulet* poulet : zeus->pouletsProches_.candidats(position, rayon, PouletsProches::Forme::Cercle)) {
+        if (!toucheCercle(position, poulet->position, rayon + poulet->getTaille()))
             continue;
         Poulet* poussin = Gaya::getPoulet();
         poussin->setXY(static_cast<float>(position.x), static_cast<float>(position.y));

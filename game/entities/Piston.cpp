@@ -37,9 +37,7 @@ void Piston::update(int t)
 
 void Piston::ecraserPoulets()
 {
-    for (auto& entree : zeus->rEntiteMap_) {
-        Entitee* e = entree.second;
-        if (e->type == ETYPE_POULET && toucheCercle(position, e->position, e->getTaille()))
-            e->aSupprimer = true;
-    }
+    for (Poulet* poulet : zeus->pouletsProches_.candidats(position, 0, PouletsProches::Forme::Cercle))
+        if (toucheCercle(position, poulet->position, poulet->getTaille()))
+            poulet->aSupprimer = true;
 }

@@ -101,11 +101,7 @@ void Scie::afficher()
 void Scie::trancherPoulets()
 {
     float rayon = getTaille();
-    for (auto& entree : zeus->rEntiteMap_) {
-        Entitee* e = entree.second;
-        if (e->type != ETYPE_POULET)
-            continue;
-        Poulet* poulet = static_cast<Poulet*>(e);
+    for (Poulet* poulet : zeus->pouletsProches_.candidats(position, rayon, PouletsProches::Forme::Cercle)) {
         if (toucheCercle(position, poulet->position, rayon + poulet->getTaille())) {
             zeus->signalerFin(poulet, Evenement::MortScie);
             poulet->mourir();

@@ -69,12 +69,7 @@ void Taser::tase()
 {
     if (!isActif())
         return;
-    for (auto& entree : zeus->rEntiteMap_) {
-        Entitee* e = entree.second;
-        if (e->type != ETYPE_POULET)
-            continue;
-        Poulet* poulet = static_cast<Poulet*>(e);
+    for (Poulet* poulet : zeus->pouletsProches_.candidats(position, 0, PouletsProches::Forme::Ligne))
         if (toucheLigne(position, poulet->position, poulet->getTaille()))
             poulet->isTase = 1;
-    }
 }

@@ -29,7 +29,8 @@ void detruire(Entitee* e)
 }
 
 Zeus::Zeus()
-    : fDifficultee_(0), iNextOeufChrono_(0), iNextGrainChrono_(0), fMousePosX_(0), fMousePosY_(0), fCamCenterX_(0)
+    : fDifficultee_(0), iNextOeufChrono_(0), iNextGrainChrono_(0), fMousePosX_(0), fMousePosY_(0), fCamCenterX_(0),
+      pouletsProches_(rEntiteMap_)
 {
     PhysicsManager::initChipmunk();
     PhysicsManager::setDefaultCollisionFunc(nullptr, nullptr, nullptr, nullptr, this);
@@ -111,8 +112,11 @@ void Zeus::update(int iElapsedTime)
     inserer();
     if (static_cast<int>(rEntiteMap_.size()) > stats.iMaxEntitees)
         stats.iMaxEntitees = static_cast<int>(rEntiteMap_.size());
+    // The map holds still during the walk: the chickens can be found through the space's index.
+    pouletsProches_.ouvrir();
     for (auto& entree : rEntiteMap_)
         entree.second->update(iElapsedTime);
+    pouletsProches_.fermer();
     PhysicsManager::update();
     creerObstacles(iElapsedTime);
     deplacerTapis(iElapsedTime);

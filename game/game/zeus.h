@@ -1,5 +1,7 @@
 #pragma once
 // The level director: holds every entity, lays out a level and runs the world.
+#include "game/game/pouletsproches.h"
+
 #include <map>
 #include <vector>
 
@@ -71,6 +73,8 @@ public:
     float fMousePosX_;
     float fMousePosY_;
     float fCamCenterX_;
+    // The chickens an actor may touch, for the contact rules.
+    PouletsProches pouletsProches_;
 
     ZeusStats stats;
 
