@@ -49,7 +49,7 @@ double plusRapide(const std::vector<double>& v)
     return v.empty() ? 0.0 : *std::min_element(v.begin(), v.end());
 }
 
-int runBenchmarks(int argc, char** argv, const std::vector<BenchTarget>& cibles)
+int runBenchmarks(int argc, char** argv, const std::vector<BenchTarget>& cibles, const std::vector<BenchRatio>& rapports)
 {
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
@@ -75,6 +75,25 @@ int runBenchmarks(int argc, char** argv, const std::vector<BenchTarget>& cibles)
         for (const auto& c : l.compteurs)
             std::printf(" %s=%.1f", c.first.c_str(), double(c.second.value));
         std::printf("\n");
+    }
+    for (const BenchRatio& r : rapports) {
+        auto trouver = [&](const std::string& nom) {
+            auto l = std::find_if(resume.lignes.begin(), resume.lignes.end(), [&](const Ligne& x) {
+                return x.nom == nom || x.nom == nom + "/manual_time";
+            });
+            return l == resume.lignes.end() ? 0.0 : l->ms;
+        };
+        double a = trouver(r.numerateur), b = trouver(r.denominateur);
+        if (a <= 0 || b <= 0)
+            continue;
+        char objectif[32] = "-";
+        if (r.plafond > 0) {
+            bool tenu = a / b <= r.plafond;
+            manques += !tenu;
+            std::snprintf(objectif, sizeof objectif, "%s %g", tenu ? "<=" : "MISSED", r.plafond);
+        }
+        std::printf("%-34s %10.2f %5s %10s  %s / %s\n", "ratio", a / b, "", objectif, r.numerateur.c_str(),
+                    r.denominateur.c_str());
     }
     std::fflush(stdout);
     if (manques)

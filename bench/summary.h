@@ -13,4 +13,11 @@ struct BenchTarget {
 // repetition is the figure judged, the one least disturbed by other programs.
 double plusRapide(const std::vector<double>& v);
 
-int runBenchmarks(int argc, char** argv, const std::vector<BenchTarget>& cibles);
+// One benchmark's figure over another's, printed after the table.
+struct BenchRatio {
+    std::string numerateur, denominateur;
+    double plafond; // not to exceed; 0: none
+};
+
+int runBenchmarks(int argc, char** argv, const std::vector<BenchTarget>& cibles,
+                  const std::vector<BenchRatio>& rapports = {});
