@@ -62,6 +62,25 @@ GLenum glCompare(DWORD f)
     return f >= D3DCMP_NEVER && f <= D3DCMP_ALWAYS ? GLenum(GL_NEVER + (f - D3DCMP_NEVER)) : GL_ALWAYS;
 }
 
+// The real clock, sleep and swap for the pacer.
+class GLPacingDisplay : public PacingDisplay {
+public:
+    int64_t now() override
+    {
+        timespec t;
+        clock_gettime(CLOCK_MONOTONIC, &t);
+        return int64_t(t.tv_sec) * 1000000000 + t.tv_nsec;
+    }
+    void sleepUntil(int64_t when) override
+    {
+        timespec due{time_t(when / 1000000000), long(when % 1000000000)};
+        while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &due, nullptr) == EINTR) {
+        }
+    }
+    void finish() override { glFinish(); }
+    void swap() override { SDL_GL_SwapBuffers(); }
+};
+
 } // namespace
 
 IDirect3D9* createGLDirect3D()
@@ -215,23 +234,12 @@ HRESULT GLDevice::Clear(DWORD count, const D3DRECT* rects, DWORD flags, D3DCOLOR
 
 HRESULT GLDevice::Present(const RECT*, const RECT*, HWND, const RGNDATA*)
 {
-    SDL_GL_SwapBuffers();
-    // The game advances a fixed step per frame: never show frames faster than 60 per second.
-    timespec now;
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    if (presented_ && pacing) {
-        timespec due = lastPresent_;
-        due.tv_nsec += 16666667;
-        if (due.tv_nsec >= 1000000000) {
-            due.tv_nsec -= 1000000000;
-            ++due.tv_sec;
-        }
-        while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &due, nullptr) == EINTR) {
-        }
-        clock_gettime(CLOCK_MONOTONIC, &now);
+    if (pacing) {
+        GLPacingDisplay display;
+        pacer_.present(display);
+    } else {
+        SDL_GL_SwapBuffers();
     }
-    lastPresent_ = now;
-    presented_ = true;
     return D3D_OK;
 }
 

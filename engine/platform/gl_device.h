@@ -17,7 +17,7 @@ bool readBackBuffer(int x, int y, int width, int height, std::vector<uint32_t>& 
 // Measurement seams (benchmarks); the game never calls them.
 // Draws that a GL device has handed to OpenGL since it was made; 0 for other devices.
 size_t glDrawCallCount(IDirect3DDevice9* device);
-// Present keeps frames at least 1/60 s apart (on by default); off, it returns
+// Present paces the frames at 60 per second (FramePacer; on by default); off, it returns
 // as soon as the buffers are swapped, so that a benchmark times the drawing.
 void setFramePacing(bool on);
 

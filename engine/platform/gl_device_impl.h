@@ -2,6 +2,7 @@
 // The GL device: draws the Direct3D 9 state kept by StateDevice with OpenGL's
 // fixed-function pipeline. Every GL state it sets is cached so that a draw
 // only changes what differs from the previous one.
+#include "engine/platform/frame_pacer.h"
 #include "engine/platform/state_device.h"
 
 #include <GL/gl.h>
@@ -22,7 +23,7 @@ public:
     void releaseTextureName(unsigned name) override;
 
     size_t drawCalls() const { return draws_; }
-    static bool pacing; // Present keeps frames 1/60 s apart (setFramePacing)
+    static bool pacing; // Present paces the frames (setFramePacing)
 
 protected:
     void drawVertices(D3DPRIMITIVETYPE type, UINT primitiveCount, const uint8_t* bytes, UINT vertexCount,
@@ -84,8 +85,7 @@ private:
     std::vector<float> positions_;    // rhw != 1 vertices, as homogeneous points
     std::vector<uint32_t> colors_;    // RGBA copies when GL_BGRA arrays are missing
 
-    timespec lastPresent_{};
-    bool presented_ = false;
+    FramePacer pacer_;
     size_t draws_ = 0;
 };
 
