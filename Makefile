@@ -44,8 +44,8 @@ test: test-fast test-asan fuzz-smoke
 # World update, drawing (Mesa under Xvfb) and start-up, each set against its target.
 bench: deps
 	cmake -S . -B $(PROOF_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPLUMFALL_BENCH=ON -DPLUMFALL_TESTS=OFF $(CMAKE_FLAGS)
-	cmake --build $(PROOF_BUILD) -j $(JOBS) --target bench_world bench_draw bench_startup bench_scenefile
-	for b in world draw startup scenefile; do \
+	cmake --build $(PROOF_BUILD) -j $(JOBS) --target bench_world bench_draw bench_startup bench_scenefile bench_pacing
+	for b in world draw startup scenefile pacing; do \
 	  $(PROOF_BUILD)/bench/bench_$$b --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
 	    >$(PROOF_BUILD)/bench_$$b.log 2>&1 || { tail -n 20 $(PROOF_BUILD)/bench_$$b.log; exit 1; }; \
 	  sed -n '/^benchmark /,$$p' $(PROOF_BUILD)/bench_$$b.log; \
