@@ -154,19 +154,18 @@ int LUALOADER::lua_loadvertexbuffer(lua_State* L)
     VERTEXLIST list;
     int count = static_cast<int>(lua_objlen(L, 1));
     for (int j = 1; j <= count; ++j) {
-        std::printf("j est egale a %d\n", j);
+        std::cout << "j est egale a " << j << "\n";
         lua_rawgeti(L, 1, j);
         // An entry that is not a vertex table is skipped.
         if (!lua_istable(L, -1)) {
             lua_pop(L, 1);
             continue;
         }
-        std::printf("le suis tableau est dans la stack il a %d valeurs dans le bide\n",
-                    static_cast<int>(lua_objlen(L, -1)));
+        std::cout << "le suis tableau est dans la stack il a " << lua_objlen(L, -1) << " valeurs dans le bide\n";
         int entry = lua_gettop(L);
         for (int k = 1; k <= 9; ++k) {
             lua_rawgeti(L, entry, k);
-            std::printf("%d\n", lua_gettop(L));
+            std::cout << lua_gettop(L) << "\n";
         }
         float x = static_cast<float>(lua_tonumber(L, -9));
         float y = static_cast<float>(lua_tonumber(L, -8));
@@ -177,13 +176,14 @@ int LUALOADER::lua_loadvertexbuffer(lua_State* L)
         int g = entier(L, -3);
         int b = entier(L, -2);
         int a = entier(L, -1);
-        std::printf("mon vertexbuffer %f %f %f %f %f %d %d %d %d \n", x, y, z, tu, tv, r, g, b, a);
+        char ligne[256]; // %f as the trace has always shown the coordinates
+        std::snprintf(ligne, sizeof ligne, "mon vertexbuffer %f %f %f %f %f %d %d %d %d \n", x, y, z, tu, tv, r, g, b, a);
+        std::cout << ligne;
         list.add(x, y, z, tu, tv, static_cast<uint8_t>(r), static_cast<uint8_t>(g), static_cast<uint8_t>(b),
                  static_cast<uint8_t>(a));
         lua_pop(L, 10);
-        std::printf("%d", lua_gettop(L));
+        std::cout << lua_gettop(L);
     }
-    std::fflush(stdout);
     std::cout << "  l2 " << lua_tonumber(L, 2) << std::endl;
     VERTEXBUFFER* buffer = new VERTEXBUFFER(list, entier(L, 3));
     buffer->setFVF(static_cast<unsigned>(entier(L, 2)));

@@ -73,18 +73,11 @@ uint32_t texelAt(const Picture& p, int x, int y)
     return p.argb[(size_t)y * (size_t)p.width + (size_t)x];
 }
 
-// Bilinear between texel centres when growing, area average when shrinking.
-uint32_t sampleFiltered(const Picture& p, UINT dx, UINT dy, UINT dw, UINT dh)
+// The filter when the picture shrinks along either side: the average of the
+// texels the destination texel covers. (Growing along both is agrandir's.)
+uint32_t sampleShrunk(const Picture& p, UINT dx, UINT dy, UINT dw, UINT dh)
 {
     float sx = (float)p.width / (float)dw, sy = (float)p.height / (float)dh;
-    if (sx <= 1.0f && sy <= 1.0f) {
-        float fx = ((float)dx + 0.5f) * sx - 0.5f, fy = ((float)dy + 0.5f) * sy - 0.5f;
-        int x0 = (int)std::floor(fx), y0 = (int)std::floor(fy);
-        float tx = fx - (float)x0, ty = fy - (float)y0;
-        uint32_t top = lerpTexel(texelAt(p, x0, y0), texelAt(p, x0 + 1, y0), tx);
-        uint32_t bottom = lerpTexel(texelAt(p, x0, y0 + 1), texelAt(p, x0 + 1, y0 + 1), tx);
-        return lerpTexel(top, bottom, ty);
-    }
     int x0 = (int)((float)dx * sx), x1 = (int)((float)(dx + 1) * sx);
     int y0 = (int)((float)dy * sy), y1 = (int)((float)(dy + 1) * sy);
     if (x1 <= x0)
@@ -103,24 +96,25 @@ uint32_t sampleFiltered(const Picture& p, UINT dx, UINT dy, UINT dw, UINT dh)
     return out;
 }
 
-uint32_t sample(const Picture& p, UINT dx, UINT dy, UINT dw, UINT dh, DWORD filter)
+// `mode`: the filter's low byte, D3DX_DEFAULT already resolved.
+uint32_t sample(const Picture& p, UINT dx, UINT dy, UINT dw, UINT dh, DWORD mode)
 {
     if ((int)dw == p.width && (int)dh == p.height)
         return p.argb[(size_t)dy * (size_t)p.width + dx];
-    switch (filter == D3DX_DEFAULT ? D3DX_FILTER_TRIANGLE : (filter & 0xFFu)) {
+    switch (mode) {
     case D3DX_FILTER_NONE:
         // No scaling: the picture sits in the top-left corner, the rest is black.
         return (int)dx < p.width && (int)dy < p.height ? p.argb[(size_t)dy * (size_t)p.width + dx] : 0u;
     case D3DX_FILTER_POINT:
         return texelAt(p, (int)((uint64_t)dx * (uint64_t)p.width / dw), (int)((uint64_t)dy * (uint64_t)p.height / dh));
     default:
-        return sampleFiltered(p, dx, dy, dw, dh);
+        return sampleShrunk(p, dx, dy, dw, dh);
     }
 }
 
 // Where a destination column (or row) samples the picture when growing: the
-// texel before it and the weight of the one after, as sampleFiltered works
-// them out. They depend on that coordinate alone.
+// texel before it and the weight of the one after, between texel centres.
+// They depend on that coordinate alone.
 struct Poids {
     int i0;
     float t;
@@ -139,7 +133,7 @@ std::vector<Poids> poidsAgrandissement(int source, UINT dest)
 }
 
 // The whole texture when it only grows, the usual case (a picture rounded up
-// to powers of two): the same texels as sample(). A texel blends two texels
+// to powers of two), filtered bilinearly. A texel blends two texels
 // of row y0 (top), two of row y0 + 1 (bottom), then top with bottom; top
 // depends on y0 and the column alone, so each source row is blended across
 // the columns once, and destination rows on the same y0 share it.
@@ -246,7 +240,7 @@ HRESULT D3DXCreateTextureFromFileExA(IDirect3DDevice9* device, const char* file,
         for (UINT y = 0; y < h; ++y) {
             unsigned char* row = static_cast<unsigned char*>(locked.pBits) + (size_t)y * (size_t)locked.Pitch;
             for (UINT x = 0; x < w; ++x) {
-                uint32_t texel = sample(picture, x, y, w, h, filter);
+                uint32_t texel = sample(picture, x, y, w, h, mode);
                 std::memcpy(row + 4 * (size_t)x, &texel, 4);
             }
         }

@@ -7,7 +7,6 @@
 #include "engine/libD3D/d3dfont.h"
 
 namespace {
-const DWORD kTextColor = 0xFFFFFF00u;
 const DWORD kEchoColor = 0xFFFF0000u;
 const int kMaxChars = 1023;
 } // namespace
@@ -89,7 +88,7 @@ void COMMANDECONSOLE::callscript(const char* path)
     std::ifstream file(path);
     if (!file)
         return;
-    push_line((std::string("loading file ") + path).c_str(), kTextColor);
+    push_line((std::string("loading file ") + path).c_str(), COULEUR_TEXTE);
     for (std::string line; std::getline(file, line);) {
         // Scripts written on Windows end their lines with CR LF.
         if (!line.empty() && line.back() == '\r')
@@ -97,7 +96,7 @@ void COMMANDECONSOLE::callscript(const char* path)
         if (lebash)
             lebash->call(line.c_str());
         else
-            push_line(line.c_str(), kTextColor);
+            push_line(line.c_str(), COULEUR_TEXTE);
     }
 }
 

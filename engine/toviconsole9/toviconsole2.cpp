@@ -5,13 +5,9 @@
 
 namespace Mconsole {
 
-namespace {
-const DWORD kTextColor = 0xFFFFFF00u;
-}
-
 TOVICONSOLE::TOVICONSOLE(TOVI3D* t)
     : visible(true), max_line(20), tovi3d(t), malistit(malist.begin()), hauteur(10), ecart(1.47f),
-      m_pFont(new CD3DFont("Arial", 10, 0)), color(kTextColor), ownsFont(true)
+      m_pFont(new CD3DFont("Arial", 10, 0)), color(COULEUR_TEXTE), ownsFont(true)
 {
     setupFont();
 }
@@ -51,10 +47,10 @@ void TOVICONSOLE::flush()
     while (start < text.size()) {
         size_t end = text.find('\n', start);
         if (end == std::string::npos) {
-            push_line(text.substr(start).c_str(), kTextColor);
+            push_line(text.substr(start).c_str(), COULEUR_TEXTE);
             break;
         }
-        push_line(text.substr(start, end - start).c_str(), kTextColor);
+        push_line(text.substr(start, end - start).c_str(), COULEUR_TEXTE);
         start = end + 1;
     }
     oss.str("");

@@ -20,6 +20,7 @@ struct CLINE {
 
 class TOVICONSOLE {
 public:
+    static constexpr DWORD COULEUR_TEXTE = 0xFFFFFF00u; // yellow: the console's own lines
     // Default look: its own "Arial" 10 font, 20 lines, spacing 1.47, yellow.
     explicit TOVICONSOLE(TOVI3D* tovi3d);
     TOVICONSOLE(TOVI3D* tovi3d, CD3DFont* font, DWORD color, int max_line, float ecart);
