@@ -14,12 +14,9 @@
 #include "game/game/zeus.h"
 #include "game/setup_decor.h"
 #include "game/utils/m_fenetre.h"
-#include "tests/support/xvfb.h"
 
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
-#include <string>
 
 namespace {
 
@@ -55,17 +52,11 @@ BENCHMARK(BM_DrawFrame)->Arg(0)->Arg(100)->Arg(1000)->Arg(5000)->Unit(benchmark:
 
 int main(int argc, char** argv)
 {
-    if (!allerDansRun(argv[0]))
+    if (!preparerAffichage(argv[0]))
         return 1;
-    std::string pourquoi;
-    if (!testsupport::ensureDisplay(&pourquoi) || !attendreAffichage()) {
-        std::fprintf(stderr, "no display: %s\n", pourquoi.c_str());
-        return 1;
-    }
     platform::setFramePacing(false);
     fenetre = new M_FENETRE(800, 600, false);
-    TOVI3D* tovi = fenetre->getTovi3D();
-    tovi->getpMatproj()->setorthonorme(800, 600, 1, 100);
+    preparerVue(fenetre->getTovi3D());
     ressources = chargerRessources(fenetre->getDevice());
     return runBenchmarks(argc, argv, {{"BM_DrawFrame/1000", 8.0}});
 }

@@ -5,6 +5,7 @@
 #include "game/game/gaya.h"
 #include "game/game/random.h"
 #include "game/game/zeus.h"
+#include "tests/support/xvfb.h"
 
 #include <SDL/SDL.h>
 
@@ -80,6 +81,9 @@ bool allerDansRun(const char* argv0)
     return true;
 }
 
+namespace {
+
+// An X server that was just started may refuse SDL clients for a moment.
 bool attendreAffichage()
 {
     for (int essai = 0; essai < 50; ++essai) {
@@ -90,6 +94,20 @@ bool attendreAffichage()
         SDL_Delay(100);
     }
     return false;
+}
+
+} // namespace
+
+bool preparerAffichage(const char* argv0)
+{
+    if (!allerDansRun(argv0))
+        return false;
+    std::string pourquoi;
+    if (!testsupport::ensureDisplay(&pourquoi) || !attendreAffichage()) {
+        std::fprintf(stderr, "no display: %s\n", pourquoi.c_str());
+        return false;
+    }
+    return true;
 }
 
 MondeBench::MondeBench(XMANAGER* manager) : manager_(manager) {}

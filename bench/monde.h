@@ -17,9 +17,9 @@ XMANAGER* chargerRessources(IDirect3DDevice9* device);
 // Changes to the run directory: PLUMFALL_RUN_DIR, else "run" beside the program.
 bool allerDansRun(const char* argv0);
 
-// True once the X server takes SDL clients: one that was just started may
-// refuse them for a moment.
-bool attendreAffichage();
+// In the run directory with a display that takes SDL clients (a private Xvfb
+// when DISPLAY is unset); false after a line on standard error.
+bool preparerAffichage(const char* argv0);
 
 class MondeBench {
 public:

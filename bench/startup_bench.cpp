@@ -4,7 +4,6 @@
 // to SDL's dummy driver.
 #include "bench/monde.h"
 #include "bench/summary.h"
-#include "tests/support/xvfb.h"
 
 #include <benchmark/benchmark.h>
 
@@ -55,12 +54,7 @@ int main(int argc, char** argv)
     ssize_t n = readlink("/proc/self/exe", chemin, sizeof chemin - 1);
     std::string exe = n > 0 ? std::string(chemin, size_t(n)) : std::string(argv[0]);
     programme = exe.substr(0, exe.rfind('/') + 1) + "../plumfall";
-    if (!allerDansRun(argv[0]))
+    if (!preparerAffichage(argv[0]))
         return 1;
-    std::string pourquoi;
-    if (!testsupport::ensureDisplay(&pourquoi) || !attendreAffichage()) {
-        std::fprintf(stderr, "no display: %s\n", pourquoi.c_str());
-        return 1;
-    }
     return runBenchmarks(argc, argv, {{"BM_Startup", 300.0}});
 }

@@ -44,15 +44,8 @@ int SDL_main(int argc, char** argv)
         return 1;
     SDLKEY* clavier = new SDLKEY();
 
-    CAMERA* camera = tovi->getpCamera();
-    tovi->getpMatproj()->setorthonorme(800, 600, 1, 100);
-    camera->setEye(0, 0, -30);
-    camera->setLookat(0, 0, 0);
-    camera->setUp(0, 1, 0);
-
-    CD3DFont* afficheurscore = new CD3DFont("Arial", 30, 0);
-    afficheurscore->InitDeviceObjects(device);
-    afficheurscore->RestoreDeviceObjects();
+    preparerVue(tovi);
+    CD3DFont* afficheurscore = creerInvite(device);
 
     Zeus* zeus = new Zeus();
     Gaya::init(zeus, manager);

@@ -34,14 +34,7 @@ unsigned VERTEX::getFVF() { return fvf; }
 
 int VERTEX::taille()
 {
-    int n = 0;
-    if (fvf & D3DFVF_XYZ)
-        n += 12;
-    if (fvf & D3DFVF_DIFFUSE)
-        n += 4;
-    if (fvf & D3DFVF_TEX1)
-        n += 8;
-    return n;
+    return static_cast<int>(platformFvfStride(fvf));
 }
 
 void VERTEX::tada(void** out)

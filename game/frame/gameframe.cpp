@@ -26,6 +26,23 @@ void chargerJeu(XMANAGER* manager, IDirect3DDevice9* device, const char* script)
     chargerElements3D(manager);
 }
 
+void preparerVue(TOVI3D* tovi)
+{
+    tovi->getpMatproj()->setorthonorme(800, 600, 1, 100);
+    CAMERA* camera = tovi->getpCamera();
+    camera->setEye(0, 0, -30);
+    camera->setLookat(0, 0, 0);
+    camera->setUp(0, 1, 0);
+}
+
+CD3DFont* creerInvite(IDirect3DDevice9* device)
+{
+    CD3DFont* font = new CD3DFont("Arial", 30, 0);
+    font->InitDeviceObjects(device);
+    font->RestoreDeviceObjects();
+    return font;
+}
+
 bool GameFrame::pressFKey(int fkey)
 {
     float d = difficultyForKey(fkey);

@@ -17,7 +17,6 @@
 #include <cinttypes>
 #include <cmath>
 #include <cstdio>
-#include <cstring>
 #include <fstream>
 #include <map>
 #include <set>
@@ -200,14 +199,8 @@ int main(int argc, char** argv)
     IDirect3DDevice9* device = tovi->pD3dDevice;
     XMANAGER* manager = new XMANAGER(device);
     chargerJeu(manager, device, "script.lua");
-    CAMERA* camera = tovi->getpCamera();
-    tovi->getpMatproj()->setorthonorme(800, 600, 1, 100);
-    camera->setEye(0, 0, -30);
-    camera->setLookat(0, 0, 0);
-    camera->setUp(0, 1, 0);
-    CD3DFont* afficheurscore = new CD3DFont("Arial", 30, 0);
-    afficheurscore->InitDeviceObjects(device);
-    afficheurscore->RestoreDeviceObjects();
+    preparerVue(tovi);
+    CD3DFont* afficheurscore = creerInvite(device);
     Zeus* zeus = new Zeus();
     Gaya::init(zeus, manager);
     DecorTapis decor(manager);

@@ -1,12 +1,12 @@
 #include "tests/support/gl_window.h"
 
 #include "engine/platform/gl_device.h"
+#include "engine/platform/recording_device.h"
 #include "tests/support/xvfb.h"
 
 #include <SDL/SDL.h>
 
 #include <cstdlib>
-#include <cstring>
 
 namespace testsupport {
 
@@ -48,14 +48,8 @@ IDirect3DDevice9* createGLDevice(std::string* why)
     if (!openWindow(why))
         return nullptr;
     IDirect3D9* d3d = platform::createGLDirect3D();
-    D3DPRESENT_PARAMETERS params;
-    std::memset(&params, 0, sizeof params);
-    params.BackBufferWidth = 800;
-    params.BackBufferHeight = 600;
-    params.Windowed = TRUE;
-    params.SwapEffect = D3DSWAPEFFECT_DISCARD;
-    params.EnableAutoDepthStencil = TRUE;
-    params.AutoDepthStencilFormat = D3DFMT_D16;
+    // The same 800 x 600 windowed parameters as the tests' recording devices.
+    D3DPRESENT_PARAMETERS params = platform::RecordingDevice::defaultParameters();
     IDirect3DDevice9* device = nullptr;
     HRESULT hr = d3d->CreateDevice(D3DADAPTER_DEFAULT, D3DDEVTYPE_HAL, nullptr, 0x42, &params, &device);
     d3d->Release();
