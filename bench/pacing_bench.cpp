@@ -6,7 +6,6 @@
 #include "bench/monde.h"
 #include "bench/summary.h"
 #include "tests/support/simdisplay.h"
-#include "tests/support/xvfb.h"
 
 #include <benchmark/benchmark.h>
 
@@ -199,13 +198,8 @@ int main(int argc, char** argv)
     dossierBench = exe.substr(0, exe.rfind('/') + 1);
     const char* autre = std::getenv("PLUMFALL_GAME");
     programme = autre ? autre : dossierBench + "../plumfall";
-    if (!allerDansRun(argv[0]))
+    if (!preparerAffichage(argv[0]))
         return 1;
-    std::string pourquoi;
-    if (!testsupport::ensureDisplay(&pourquoi) || !attendreAffichage()) {
-        std::fprintf(stderr, "no display: %s\n", pourquoi.c_str());
-        return 1;
-    }
     int r = runBenchmarks(argc, argv, {});
     motifs();
     if (p95Xvfb > 0)
