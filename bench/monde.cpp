@@ -15,6 +15,7 @@
 #include <fcntl.h>
 #include <iostream>
 #include <string>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -60,18 +61,45 @@ XMANAGER* chargerRessources(IDirect3DDevice9* device)
     return manager;
 }
 
+std::string dossierDuBanc(const char* argv0)
+{
+    char chemin[PATH_MAX];
+    ssize_t n = readlink("/proc/self/exe", chemin, sizeof chemin - 1);
+    std::string exe = n > 0 ? std::string(chemin, size_t(n)) : std::string(argv0);
+    std::string::size_type barre = exe.rfind('/');
+    return barre == std::string::npos ? std::string("./") : exe.substr(0, barre + 1);
+}
+
+int jouerLeJeu(const std::string& programme, int frames,
+               const std::vector<std::pair<std::string, std::string>>& variables)
+{
+    pid_t pid = fork();
+    if (pid == 0) {
+        int rien = open("/dev/null", O_WRONLY);
+        if (rien >= 0) {
+            dup2(rien, STDOUT_FILENO);
+            dup2(rien, STDERR_FILENO);
+        }
+        for (const auto& v : variables)
+            setenv(v.first.c_str(), v.second.c_str(), 1);
+        setenv("SDL_AUDIODRIVER", "dummy", 1);
+        std::string n = std::to_string(frames);
+        execl(programme.c_str(), programme.c_str(), "--frames", n.c_str(), static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    int statut = 0;
+    if (pid < 0 || waitpid(pid, &statut, 0) < 0)
+        return -1;
+    return statut;
+}
+
 bool allerDansRun(const char* argv0)
 {
     std::string dossier;
     if (const char* env = std::getenv("PLUMFALL_RUN_DIR")) {
         dossier = env;
     } else {
-        char chemin[PATH_MAX];
-        ssize_t n = readlink("/proc/self/exe", chemin, sizeof chemin - 1);
-        std::string exe = n > 0 ? std::string(chemin, size_t(n)) : std::string(argv0);
-        std::string::size_type barre = exe.rfind('/');
-        // The benchmarks live in <build>/bench, the run directory is <build>/run.
-        dossier = (barre == std::string::npos ? std::string(".") : exe.substr(0, barre)) + "/../run";
+        dossier = dossierDuBanc(argv0) + "../run";
     }
     if (chdir(dossier.c_str()) != 0 || access("script.lua", R_OK) != 0) {
         std::fprintf(stderr, "no game data in %s: build the gamedata target or set PLUMFALL_RUN_DIR\n",

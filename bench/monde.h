@@ -5,6 +5,8 @@
 
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 class XMANAGER;
 class Zeus;
@@ -13,6 +15,15 @@ class Zeus;
 // directory (the run directory), with the game's shared meshes and elements.
 // The loaders' trace lines are kept off standard output.
 XMANAGER* chargerRessources(IDirect3DDevice9* device);
+
+// The folder of this benchmark program (<build>/bench/), with its final '/'.
+std::string dossierDuBanc(const char* argv0);
+
+// Plays the game `programme` for `frames` frames (--frames) in the working
+// directory, output discarded, sound on SDL's dummy driver, with `variables`
+// set; waitpid's status once it has ended.
+int jouerLeJeu(const std::string& programme, int frames,
+               const std::vector<std::pair<std::string, std::string>>& variables = {});
 
 // Changes to the run directory: PLUMFALL_RUN_DIR, else "run" beside the program.
 bool allerDansRun(const char* argv0);

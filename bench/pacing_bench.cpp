@@ -12,10 +12,8 @@
 #include <SDL/SDL.h>
 
 #include <algorithm>
-#include <climits>
 #include <cstdio>
 #include <cstdlib>
-#include <fcntl.h>
 #include <fstream>
 #include <string>
 #include <sys/wait.h>
@@ -114,22 +112,10 @@ BENCHMARK(BM_PacingSimulatedBefore)->Apply(affichages)->Iterations(1)->Unit(benc
 std::vector<double> intervallesDuJeu(std::string* erreur)
 {
     std::string journal = "/tmp/plumfall-swaps-" + std::to_string(getpid());
-    pid_t pid = fork();
-    if (pid == 0) {
-        int rien = open("/dev/null", O_WRONLY);
-        if (rien >= 0) {
-            dup2(rien, STDOUT_FILENO);
-            dup2(rien, STDERR_FILENO);
-        }
-        setenv("LD_PRELOAD", (dossierBench + "libswapclock.so").c_str(), 1);
-        setenv("PLUMFALL_SWAP_LOG", journal.c_str(), 1);
-        setenv("PLUMFALL_SWAP_KEY", std::to_string(int(SDLK_F5)).c_str(), 1);
-        setenv("SDL_AUDIODRIVER", "dummy", 1);
-        execl(programme.c_str(), programme.c_str(), "--frames", "600", static_cast<char*>(nullptr));
-        _exit(127);
-    }
-    int statut = 0;
-    waitpid(pid, &statut, 0);
+    int statut = jouerLeJeu(programme, 600,
+                            {{"LD_PRELOAD", dossierBench + "libswapclock.so"},
+                             {"PLUMFALL_SWAP_LOG", journal},
+                             {"PLUMFALL_SWAP_KEY", std::to_string(int(SDLK_F5))}});
     std::vector<long long> t;
     std::ifstream f(journal);
     for (long long v; f >> v;)
@@ -192,10 +178,7 @@ void motifs()
 
 int main(int argc, char** argv)
 {
-    char chemin[PATH_MAX];
-    ssize_t n = readlink("/proc/self/exe", chemin, sizeof chemin - 1);
-    std::string exe = n > 0 ? std::string(chemin, size_t(n)) : std::string(argv[0]);
-    dossierBench = exe.substr(0, exe.rfind('/') + 1);
+    dossierBench = dossierDuBanc(argv[0]);
     const char* autre = std::getenv("PLUMFALL_GAME");
     programme = autre ? autre : dossierBench + "../plumfall";
     if (!preparerAffichage(argv[0]))
