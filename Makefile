@@ -11,7 +11,7 @@ SOAK_FRAMES ?= 120000
 
 PREFIX ?= /usr/local
 
-.PHONY: deps build run install package test test-fast test-asan bench soak fuzz fuzz-smoke fuzz-build clean
+.PHONY: deps build run install package test test-fast test-asan bench curve soak fuzz fuzz-smoke fuzz-build clean
 
 deps:
 	sh scripts/install-deps.sh
@@ -50,6 +50,11 @@ bench: deps
 	    >$(PROOF_BUILD)/bench_$$b.log 2>&1 || { tail -n 20 $(PROOF_BUILD)/bench_$$b.log; exit 1; }; \
 	  sed -n '/^benchmark /,$$p' $(PROOF_BUILD)/bench_$$b.log; \
 	done
+
+# The autopilot plays ten minutes (20,000 frames) at F1 to F10 with seeds 1, 2
+# and 3: chickens made, finished, lost, per difficulty (the table in README.md).
+curve: build
+	JOBS=$(JOBS) bash tools/headless/difficulty_curve.sh $(BUILD)/tools/headless/plumfall-headless
 
 # An hour of play (120,000 frames) at F1, F5 and F10 under AddressSanitizer and
 # LeakSanitizer, every frame checked for NaN, runaway positions and entity counts.

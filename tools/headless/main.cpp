@@ -7,6 +7,7 @@
 #include "game/cli/cmdline.h"
 #include "game/cli/datafolder.h"
 #include "game/frame/gameframe.h"
+#include "game/game/autopilot.h"
 #include "game/game/gaya.h"
 #include "game/game/random.h"
 #include "game/game/zeus.h"
@@ -50,7 +51,7 @@ int lire(int argc, char** argv, Options& o)
             {"--difficulty", "1..10", "the F-key chosen (1)"},
             {"--seed", "S", "seed of the game's random generator (1)"},
             {"--choose-at", "FRAME", "frame in which the F-key is pressed (0)"},
-            {"--pointer", "MODE", "wander, still or script: how the pointer moves (wander)"},
+            {"--pointer", "MODE", "wander, still, script or autopilot (a skilled player's hand): how the pointer moves (wander)"},
             {"--pointer-script", "FILE", "lines \"frame x y\": a mouse motion to window pixel (x, y) in that frame"},
             {"--resources", "script.lua", "load this resource script from the game data"},
             {"--data", "DIR", "the game data's folder, for --resources"},
@@ -94,7 +95,8 @@ int lire(int argc, char** argv, Options& o)
     const char* faute = nullptr;
     if (o.touche < 1 || o.touche > 10 || o.frames < 0)
         faute = "difficulty is an F-key number from 1 to 10";
-    else if (o.pointeur != "wander" && o.pointeur != "still" && o.pointeur != "script")
+    else if (o.pointeur != "wander" && o.pointeur != "still" && o.pointeur != "script" &&
+             o.pointeur != "autopilot")
         faute = "unknown pointer mode";
     if (!faute)
         return -1;
@@ -106,7 +108,7 @@ int lire(int argc, char** argv, Options& o)
 // Mouse motions in window pixels, as SDL would deliver them.
 class Pointeur {
 public:
-    explicit Pointeur(const Options& o) : mode(o.pointeur), hasard(o.graine ^ 0x9E3779B9u)
+    Pointeur(const Options& o, const Zeus& monde) : mode(o.pointeur), zeus(monde), hasard(o.graine ^ 0x9E3779B9u)
     {
         if (mode == "script") {
             std::ifstream f(o.script);
@@ -121,6 +123,10 @@ public:
     // True when the pointer moved in this frame; (x, y) is then where it is.
     bool bouger(int frame, int& x, int& y)
     {
+        if (mode == "autopilot") {
+            pilote.piloter(zeus, x, y);
+            return true;
+        }
         if (mode == "still") {
             x = 600;
             y = 300;
@@ -151,6 +157,8 @@ public:
 
 private:
     std::string mode;
+    const Zeus& zeus;
+    Autopilot pilote;
     std::mt19937 hasard;
     std::multimap<int, std::pair<int, int>> script;
     float px = 600, py = 300, cibleX = 600, cibleY = 300;
@@ -221,9 +229,10 @@ int main(int argc, char** argv)
     Gaya::init(&zeus, manager);
     GameFrame jeu(&zeus);
     const CameraFollow& camera = jeu.camera();
-    Pointeur pointeur(o);
+    Pointeur pointeur(o, zeus);
 
     int groupes = 0;
+    int premiere = -1;
     for (int frame = 0; frame < o.frames; ++frame) {
         if (frame == o.choix)
             jeu.pressFKey(o.touche);
@@ -232,6 +241,8 @@ int main(int argc, char** argv)
             jeu.pointerAt(x, y);
         jeu.advance();
         groupes += camera.bGroupeCree;
+        if (premiere < 0 && zeus.stats.iArrives > 0)
+            premiere = frame;
         // Only the entities' row: the output counts the world's draws.
         if (o.dessiner)
             zeus.render();
@@ -265,6 +276,9 @@ int main(int argc, char** argv)
     std::printf("saw sounds: %d\n", s.iSonsScie);
     std::printf("max entity count: %d\n", s.iMaxEntitees);
     std::printf("camera x: %.1f\n", camera.fCamCenterX);
+    // Only here: the other modes' output stays as recorded.
+    if (o.pointeur == "autopilot")
+        std::printf("first finish at frame: %d\n", premiere);
     if (o.dessiner)
         std::printf("draw calls: %zu\n", device->drawCalls());
     return 0;
