@@ -7,8 +7,8 @@
 #include "engine/tovi3d/tovi3D.h"
 #include "game/cli/datafolder.h"
 #include "game/cli/gameoptions.h"
-#include "game/config/choices.h"
 #include "game/frame/gameframe.h"
+#include "game/game/autopilot.h"
 #include "game/game/gaya.h"
 #include "game/game/random.h"
 #include "game/game/zeus.h"
@@ -31,12 +31,11 @@ int SDL_main(int argc, char** argv)
         return 1;
     chooseVideoDriver();
 
-    PlayerChoices choix(options, settingsPath());
-    SON::init(choix.volume(), choix.mute());
+    SON::init();
     bool boucle = true;
     gameSrand(timeGetTime());
 
-    M_FENETRE* fenetre = new M_FENETRE(800, 600, choix.scale(), choix.fullscreen());
+    M_FENETRE* fenetre = new M_FENETRE(800, 600, false);
     fenetre->getFenetre()->setrts();
     IDirect3DDevice9* device = fenetre->getDevice();
     TOVI3D* tovi = fenetre->getTovi3D();
@@ -59,6 +58,12 @@ int SDL_main(int argc, char** argv)
 
     GameFrame frame(zeus);
     int played = 0;
+    // The demo plays itself: the autopilot moves the game's pointer, not the system's.
+    Autopilot pilote;
+    if (options.demo) {
+        frame.pressFKey(options.demo);
+        frame.setCaption("DEMO");
+    }
 
     while (boucle) {
         temps->update();
@@ -73,21 +78,23 @@ int SDL_main(int argc, char** argv)
                 if (key >= SDLK_F1 && key <= SDLK_F10)
                     frame.pressFKey(key - SDLK_F1 + 1);
                 clavier->setkey(key, true);
-                choix.onKey(key, fenetre->getFenetre());
                 break;
             }
-            case SDL_MOUSEMOTION: {
-                int x = 0, y = 0;
-                fenetre->getFenetre()->windowToView(event.motion.x, event.motion.y, &x, &y);
-                frame.pointerAt(x, y);
+            case SDL_MOUSEMOTION:
+                if (!options.demo)
+                    frame.pointerAt(event.motion.x, event.motion.y);
                 break;
-            }
             case SDL_QUIT:
                 boucle = false;
                 break;
             default:
                 break;
             }
+        }
+        if (options.demo) {
+            int x, y;
+            pilote.piloter(*zeus, x, y);
+            frame.pointerAt(x, y);
         }
         frame.advance();
         frame.draw(tovi, decor, *afficheurscore);

@@ -71,10 +71,12 @@ void GameFrame::advance()
 
 bool GameFrame::draw(TOVI3D* tovi, DecorTapis& decor, CD3DFont& prompt)
 {
-    return drawFrame(tovi, decor, zeus_, follow_.fCamCenterX, stripes_, difficulty_ == -1.0f ? &prompt : nullptr);
+    bool texte = difficulty_ == -1.0f || caption_;
+    return drawFrame(tovi, decor, zeus_, follow_.fCamCenterX, stripes_, texte ? &prompt : nullptr, caption_);
 }
 
-bool drawFrame(TOVI3D* tovi, DecorTapis& decor, Zeus* zeus, float cx, float stripes, CD3DFont* prompt)
+bool drawFrame(TOVI3D* tovi, DecorTapis& decor, Zeus* zeus, float cx, float stripes, CD3DFont* prompt,
+               const char* caption)
 {
     CAMERA* camera = tovi->getpCamera();
     camera->setEye(cx, 0, -30);
@@ -85,7 +87,9 @@ bool drawFrame(TOVI3D* tovi, DecorTapis& decor, Zeus* zeus, float cx, float stri
     decor.afficherFond(cx, stripes);
     zeus->render();
     decor.afficherFin();
-    if (prompt) {
+    if (prompt && caption) {
+        prompt->DrawTextA(20, 100, 0xFFFFFFFF, caption, 0);
+    } else if (prompt) {
         prompt->DrawTextA(20, 100, 0xFFFFFFFF, "SELECTIONNEZ UNE DIFFICULTEE", 0);
         prompt->DrawTextA(20, 150, 0xFFFFFFFF, "DE F1 A F10", 0);
     }

@@ -41,6 +41,8 @@ public:
     // Clears, draws the rows in order and presents, with the camera on the
     // flock; false when the scene could not begin (nothing drawn).
     bool draw(TOVI3D* tovi, DecorTapis& decor, CD3DFont& prompt);
+    // A line drawn where the difficulty prompt stands, in every frame (null: none).
+    void setCaption(const char* caption) { caption_ = caption; }
 
     // -1 until an F-key chose.
     float difficulty() const { return difficulty_; }
@@ -51,9 +53,11 @@ private:
     float difficulty_ = -1.0f;
     CameraFollow follow_;
     float stripes_ = DecorTapis::TRAITS_DEBUT;
+    const char* caption_ = nullptr;
 };
 
 // The rows of one frame with the camera centred on x = cx: the belt and its
 // stripes at `stripes`, the entities, the finish, and the difficulty prompt
-// when `prompt` is given. False when the scene could not begin.
-bool drawFrame(TOVI3D* tovi, DecorTapis& decor, Zeus* zeus, float cx, float stripes, CD3DFont* prompt);
+// when `prompt` is given, or `caption` in its place. False when the scene could not begin.
+bool drawFrame(TOVI3D* tovi, DecorTapis& decor, Zeus* zeus, float cx, float stripes, CD3DFont* prompt,
+               const char* caption = nullptr);

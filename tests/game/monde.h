@@ -29,16 +29,6 @@ struct ElementTemoin : public ELEMENT3D {
     TEXTURE* texture = nullptr;
 };
 
-// Hands the entity over at (x, y) and lets it join the director's map.
-template <class T>
-T* poserDans(Zeus& zeus, T* e, float x, float y)
-{
-    e->setXY(x, y);
-    zeus.addEntiteeToWorld(e);
-    zeus.inserer();
-    return e;
-}
-
 class Monde : public ::testing::Test {
 protected:
     void SetUp() override
@@ -64,10 +54,14 @@ protected:
         Gaya::init(nullptr, nullptr);
     }
 
+    // Hands the entity over at (x, y) and lets it join the map.
     template <class T>
     T* poser(T* e, float x, float y)
     {
-        return poserDans(*zeus, e, x, y);
+        e->setXY(x, y);
+        zeus->addEntiteeToWorld(e);
+        zeus->inserer();
+        return e;
     }
 
     ElementTemoin* element(const std::string& nom) { return elements[nom].get(); }

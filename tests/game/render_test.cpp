@@ -3,7 +3,6 @@
 #include "game/game/gaya.h"
 #include "game/game/zeus.h"
 #include "game/setup.h"
-#include "tests/game/monde.h"
 
 #include <gtest/gtest.h>
 
@@ -56,7 +55,10 @@ protected:
     template <class T>
     T* poser(T* e, float x, float y)
     {
-        return poserDans(*zeus, e, x, y);
+        e->setXY(x, y);
+        zeus->addEntiteeToWorld(e);
+        zeus->inserer();
+        return e;
     }
 
     std::vector<D3DMATRIX> mondes()
