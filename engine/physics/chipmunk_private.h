@@ -11,7 +11,7 @@ namespace physics_private {
 // The layout these accessors were written against (Chipmunk 7.0.3, 64-bit).
 struct Layout {
     static constexpr size_t bodySize = 272, bodyVelocity = 80;
-    static constexpr size_t shapeSize = 192, shapeClass = 0;
+    static constexpr size_t shapeSize = 192, shapeClass = 0, shapeBox = 64;
     static constexpr size_t circleSize = 232, circleRadius = 224;
 };
 
@@ -26,6 +26,9 @@ inline cpFloat circleRadius(const cpShape* shape)
 {
     return reinterpret_cast<const cpCircleShape*>(shape)->r;
 }
+
+// The box the spatial index holds for the shape, as cpShapeGetBB gives it.
+inline cpBB boundingBox(const cpShape* shape) { return shape->bb; }
 
 // Inside the step the body is awake: its velocity is read and written in place,
 // without the waking and checks of cpBodySetVelocity.

@@ -198,6 +198,16 @@ void PhysicsManager::shapesInBox(cpFloat l, cpFloat b, cpFloat r, cpFloat t, std
         cpSpaceBBQuery(space, cpBBNew(l, b, r, t), CP_SHAPE_FILTER_ALL, ajouterForme, &out);
 }
 
+bool PhysicsManager::indexState(const cpShape* rShape, cpBB& bb, cpVect& bodyPos, cpFloat& radius)
+{
+    if (!inSpace(rShape))
+        return false;
+    bb = physics_private::boundingBox(rShape);
+    bodyPos = cpBodyGetPosition(cpShapeGetBody(rShape));
+    radius = physics_private::isCircle(rShape) ? physics_private::circleRadius(rShape) : 0;
+    return true;
+}
+
 bool PhysicsManager::inSpace(const cpShape* rShape)
 {
     return rShape && space && cpSpaceContainsShape(space, const_cast<cpShape*>(rShape));

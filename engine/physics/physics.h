@@ -41,6 +41,9 @@ public:
     // (the space's spatial index; each shape once, in no set order).
     static void shapesInBox(cpFloat l, cpFloat b, cpFloat r, cpFloat t, std::vector<cpShape*>& out);
     static bool inSpace(const cpShape* rShape);
+    // In one call, for a shape in the space: its box in the index, its body's position
+    // and its radius (0 for shapes other than circles). False for a shape outside the space.
+    static bool indexState(const cpShape* rShape, cpBB& bb, cpVect& bodyPos, cpFloat& radius);
 
     static void setVelLimit(cpBody* body, cpFloat limit);
     static cpFloat getVelLimit(const cpBody* body);

@@ -60,7 +60,7 @@ void Taser::updateAnimation(int)
         break;
     }
     if (elem && Gaya::lemanager)
-        elem->settexture(Gaya::lemanager->gettexture(nom), 0);
+        elem->settexture(zeus ? zeus->memoTextures_.get(Gaya::lemanager, nom) : Gaya::lemanager->gettexture(nom), 0);
 }
 
 bool Taser::isActif() { return etat == TETAT_ACTIF; }

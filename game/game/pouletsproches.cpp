@@ -33,17 +33,18 @@ void PouletsProches::ouvrir()
         Entitee* e = entree.second;
         if (e->type != ETYPE_POULET)
             continue;
-        if (!PhysicsManager::inSpace(e->shape)) {
+        cpBB bb;
+        cpVect corps;
+        cpFloat rayon;
+        if (!PhysicsManager::indexState(e->shape, bb, corps, rayon)) {
             horsIndex_.push_back(static_cast<Poulet*>(e));
             continue;
         }
-        cpBB bb = cpShapeGetBB(e->shape);
         cpVect c = cpv((bb.l + bb.r) / 2, (bb.b + bb.t) / 2);
-        cpVect corps = cpBodyGetPos(cpShapeGetBody(e->shape));
         // The position is the one stored or, once the chicken has updated, its body's.
         double ecart = std::max({std::fabs(e->position.x - c.x), std::fabs(e->position.y - c.y),
                                  std::fabs(corps.x - c.x), std::fabs(corps.y - c.y)}) +
-                       std::max(0.0, PhysicsManager::circleRadius(e->shape) - (bb.r - bb.l) / 2);
+                       std::max(0.0, rayon - (bb.r - bb.l) / 2);
         if (!(ecart <= ECART)) {
             cpShapeSetUserData(e->shape, nullptr);
             horsIndex_.push_back(static_cast<Poulet*>(e));

@@ -114,13 +114,18 @@ void Zeus::update(int iElapsedTime)
         stats.iMaxEntitees = static_cast<int>(rEntiteMap_.size());
     // The map holds still during the walk: the chickens can be found through the space's index.
     pouletsProches_.ouvrir();
+    memoTextures_.ouvrir();
     for (auto& entree : rEntiteMap_)
         entree.second->update(iElapsedTime);
+    memoTextures_.fermer();
     pouletsProches_.fermer();
     PhysicsManager::update();
     creerObstacles(iElapsedTime);
-    deplacerTapis(iElapsedTime);
-    choirEntitee();
+    // The belt and the edges in one walk: each entity's fall depends only on its own move.
+    for (auto& entree : rEntiteMap_) {
+        porter(entree.second, iElapsedTime);
+        choir(entree.second);
+    }
     nettoyer();
 }
 
@@ -166,36 +171,42 @@ void Zeus::creerObstacles(int iElapsedTime)
 
 void Zeus::deplacerTapis(int iElapsedTime)
 {
-    for (auto& entree : rEntiteMap_) {
-        Entitee* e = entree.second;
-        if (e->type == ETYPE_GRAIN || e->type == ETYPE_OEUF || e->type == ETYPE_SANG)
-            e->setXY(static_cast<float>(e->position.x) - iElapsedTime * 0.05f, static_cast<float>(e->position.y));
-    }
+    for (auto& entree : rEntiteMap_)
+        porter(entree.second, iElapsedTime);
 }
 
 void Zeus::choirEntitee()
 {
-    for (auto& entree : rEntiteMap_) {
-        Entitee* e = entree.second;
-        bool tombe = false;
-        if (e->type == ETYPE_POULET && (e->position.y > DEMI_LARGEUR || e->position.y < -DEMI_LARGEUR)) {
+    for (auto& entree : rEntiteMap_)
+        choir(entree.second);
+}
+
+void Zeus::porter(Entitee* e, int iElapsedTime)
+{
+    if (e->type == ETYPE_GRAIN || e->type == ETYPE_OEUF || e->type == ETYPE_SANG)
+        e->setXY(static_cast<float>(e->position.x) - iElapsedTime * 0.05f, static_cast<float>(e->position.y));
+}
+
+void Zeus::choir(Entitee* e)
+{
+    bool tombe = false;
+    if (e->type == ETYPE_POULET && (e->position.y > DEMI_LARGEUR || e->position.y < -DEMI_LARGEUR)) {
+        signalerFin(e, Evenement::Tombe);
+        static_cast<Poulet*>(e)->tombe(e->position.y >= DEMI_LARGEUR);
+        tombe = true;
+    }
+    // A chicken that already went over a side this frame leaves one falling chicken, not two.
+    if (e->position.x < BORD_DEBUT && !tombe) {
+        if (e->type == ETYPE_POULET) {
             signalerFin(e, Evenement::Tombe);
-            static_cast<Poulet*>(e)->tombe(e->position.y >= DEMI_LARGEUR);
-            tombe = true;
+            static_cast<Poulet*>(e)->tombe(false);
+        } else if (e->type == ETYPE_GRAIN || e->type == ETYPE_SANG || e->type == ETYPE_OEUF) {
+            e->tombe(false);
         }
-        // A chicken that already went over a side this frame leaves one falling chicken, not two.
-        if (e->position.x < BORD_DEBUT && !tombe) {
-            if (e->type == ETYPE_POULET) {
-                signalerFin(e, Evenement::Tombe);
-                static_cast<Poulet*>(e)->tombe(false);
-            } else if (e->type == ETYPE_GRAIN || e->type == ETYPE_SANG || e->type == ETYPE_OEUF) {
-                e->tombe(false);
-            }
-        }
-        if (e->position.x >= ARRIVEE && e->type == ETYPE_POULET) {
-            signalerFin(e, Evenement::Arrive);
-            e->aSupprimer = true;
-        }
+    }
+    if (e->position.x >= ARRIVEE && e->type == ETYPE_POULET) {
+        signalerFin(e, Evenement::Arrive);
+        e->aSupprimer = true;
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 // The level director: holds every entity, lays out a level and runs the world.
+#include "game/game/memotextures.h"
 #include "game/game/pouletsproches.h"
 
 #include <map>
@@ -75,9 +76,14 @@ public:
     float fCamCenterX_;
     // The chickens an actor may touch, for the contact rules.
     PouletsProches pouletsProches_;
+    // The textures the entities fetch by name, for the same walk.
+    MemoTextures memoTextures_;
 
     ZeusStats stats;
 
 private:
+    // One entity's share of deplacerTapis and of choirEntitee.
+    void porter(Entitee* e, int iElapsedTime);
+    void choir(Entitee* e);
     int tirer(double aMin, double bMin, double aMax, double bMax);
 };

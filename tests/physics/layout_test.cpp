@@ -20,6 +20,7 @@ TEST(ChipmunkLayout, StructuresAreTheOnesTheAccessorsWereWrittenFor)
     EXPECT_EQ(offsetof(cpBody, v), Layout::bodyVelocity);
     EXPECT_EQ(sizeof(cpShape), Layout::shapeSize);
     EXPECT_EQ(offsetof(cpShape, klass), Layout::shapeClass);
+    EXPECT_EQ(offsetof(cpShape, bb), Layout::shapeBox);
     EXPECT_EQ(sizeof(cpCircleShape), Layout::circleSize);
     EXPECT_EQ(offsetof(cpCircleShape, r), Layout::circleRadius);
 }
@@ -39,6 +40,14 @@ TEST(ChipmunkLayout, AccessorsAgreeWithTheLibrarysOwnCalls)
     physics_private::velocity(body) = cpv(-1.5, 2);
     EXPECT_EQ(cpBodyGetVelocity(body).x, -1.5);
     EXPECT_EQ(cpBodyGetVelocity(body).y, 2);
+
+    PhysicsManager::addShapeToSpace(ball);
+    cpBB bb = physics_private::boundingBox(ball), attendue = cpShapeGetBB(ball);
+    EXPECT_EQ(bb.l, attendue.l);
+    EXPECT_EQ(bb.b, attendue.b);
+    EXPECT_EQ(bb.r, attendue.r);
+    EXPECT_EQ(bb.t, attendue.t);
+    EXPECT_EQ(bb.r - bb.l, 20);
 
     cpCircleShapeSetRadius(ball, 42.5);
     EXPECT_EQ(physics_private::circleRadius(ball), cpCircleShapeGetRadius(ball));

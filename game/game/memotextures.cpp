@@ -1,0 +1,22 @@
+#include "game/game/memotextures.h"
+
+#include "engine/manager/xmanager.h"
+
+#include <cstring>
+
+TEXTURE* MemoTextures::get(XMANAGER* manager, const char* nom)
+{
+    if (!ouvert_ || std::strlen(nom) >= sizeof entrees_[0].nom)
+        return manager->gettexture(nom);
+    for (int i = 0; i < n_; ++i)
+        if (entrees_[i].manager == manager && std::strcmp(entrees_[i].nom, nom) == 0)
+            return entrees_[i].texture;
+    TEXTURE* texture = manager->gettexture(nom);
+    if (n_ < int(sizeof entrees_ / sizeof entrees_[0])) {
+        Entree& e = entrees_[n_++];
+        e.manager = manager;
+        std::strcpy(e.nom, nom);
+        e.texture = texture;
+    }
+    return texture;
+}
