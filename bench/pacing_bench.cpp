@@ -162,11 +162,13 @@ BENCHMARK(BM_PacingXvfb)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 void motifs()
 {
-    std::printf("\nRetraces per frame (the repeating cycle, and the share of frames that follow it):\n");
+    std::printf("\n%d frames, rendering 5 ms: frames per second; retraces per frame, the repeating cycle and the "
+                "share of frames that follow it\n",
+                kFrames);
     for (double hz : {60.0, 59.94, 75.0, 120.0, 144.0}) {
         for (bool ancienne : {true, false}) {
             SimFigures f = simuler(hz, 5, ancienne);
-            std::printf("  %6.2f Hz %-7s", hz, ancienne ? "before" : "after");
+            std::printf("  %6.2f Hz %-7s %7.3f fps  cycle", hz, ancienne ? "before" : "after", f.fps);
             for (int n : f.pattern)
                 std::printf(" %d", n);
             std::printf("   (%.1f %%)\n", f.patternShare * 100);

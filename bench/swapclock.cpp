@@ -23,8 +23,10 @@ bool keySent = false;
 
 __attribute__((destructor)) void writeTimes()
 {
+    // A process forked before the first swap (a helper of a library) ends with
+    // nothing noted: it must not overwrite the game's times.
     const char* path = std::getenv("PLUMFALL_SWAP_LOG");
-    if (!path)
+    if (!path || times().empty())
         return;
     if (FILE* f = std::fopen(path, "w")) {
         for (long long t : times())
