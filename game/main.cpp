@@ -7,6 +7,7 @@
 #include "engine/tovi3d/tovi3D.h"
 #include "game/cli/datafolder.h"
 #include "game/cli/gameoptions.h"
+#include "game/config/choices.h"
 #include "game/frame/gameframe.h"
 #include "game/game/autopilot.h"
 #include "game/game/gaya.h"
@@ -31,11 +32,12 @@ int SDL_main(int argc, char** argv)
         return 1;
     chooseVideoDriver();
 
-    SON::init();
+    PlayerChoices choix(options, settingsPath());
+    SON::init(choix.volume(), choix.mute());
     bool boucle = true;
     gameSrand(timeGetTime());
 
-    M_FENETRE* fenetre = new M_FENETRE(800, 600, false);
+    M_FENETRE* fenetre = new M_FENETRE(800, 600, choix.scale(), choix.fullscreen());
     fenetre->getFenetre()->setrts();
     IDirect3DDevice9* device = fenetre->getDevice();
     TOVI3D* tovi = fenetre->getTovi3D();
@@ -78,12 +80,16 @@ int SDL_main(int argc, char** argv)
                 if (key >= SDLK_F1 && key <= SDLK_F10)
                     frame.pressFKey(key - SDLK_F1 + 1);
                 clavier->setkey(key, true);
+                choix.onKey(key, fenetre->getFenetre());
                 break;
             }
-            case SDL_MOUSEMOTION:
+            case SDL_MOUSEMOTION: {
+                int x = 0, y = 0;
+                fenetre->getFenetre()->windowToView(event.motion.x, event.motion.y, &x, &y);
                 if (!options.demo)
-                    frame.pointerAt(event.motion.x, event.motion.y);
+                    frame.pointerAt(x, y);
                 break;
+            }
             case SDL_QUIT:
                 boucle = false;
                 break;

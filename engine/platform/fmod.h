@@ -7,6 +7,7 @@
 struct FMOD_SYSTEM;
 struct FMOD_SOUND;
 struct FMOD_CHANNEL;
+struct FMOD_CHANNELGROUP;
 struct FMOD_CREATESOUNDEXINFO;
 
 enum FMOD_RESULT {
@@ -50,6 +51,14 @@ FMOD_RESULT FMOD_System_CreateSound(FMOD_SYSTEM* system, const char* name, FMOD_
 FMOD_RESULT FMOD_System_PlaySound(FMOD_SYSTEM* system, FMOD_CHANNELINDEX channelid, FMOD_SOUND* sound,
                                   FMOD_BOOL paused, FMOD_CHANNEL** channel);
 FMOD_RESULT FMOD_System_Update(FMOD_SYSTEM* system);
+// Every sound of the system plays through its master group: its volume (0 to 1)
+// and mute apply to the music and the effects, those playing and those to come.
+// The group exists from FMOD_System_Create on, so it can be set before anything plays.
+FMOD_RESULT FMOD_System_GetMasterChannelGroup(FMOD_SYSTEM* system, FMOD_CHANNELGROUP** channelgroup);
+FMOD_RESULT FMOD_ChannelGroup_SetVolume(FMOD_CHANNELGROUP* channelgroup, float volume);
+FMOD_RESULT FMOD_ChannelGroup_GetVolume(FMOD_CHANNELGROUP* channelgroup, float* volume);
+FMOD_RESULT FMOD_ChannelGroup_SetMute(FMOD_CHANNELGROUP* channelgroup, FMOD_BOOL mute);
+FMOD_RESULT FMOD_ChannelGroup_GetMute(FMOD_CHANNELGROUP* channelgroup, FMOD_BOOL* mute);
 FMOD_RESULT FMOD_Sound_Release(FMOD_SOUND* sound);
 // Stops everything, frees every sound of the system, closes the device.
 FMOD_RESULT FMOD_System_Release(FMOD_SYSTEM* system);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -16,9 +17,16 @@ struct FMOD_SOUND {
     bool loop;
 };
 
+struct FMOD_CHANNELGROUP {
+    FMOD_SYSTEM* system;
+    float volume = 1.0f;
+    bool mute = false;
+};
+
 struct FMOD_SYSTEM {
     bool open = false;
     std::vector<FMOD_SOUND*> sounds;
+    FMOD_CHANNELGROUP master{this};
 };
 
 namespace {
@@ -90,6 +98,20 @@ void freeSound(FMOD_SOUND* s)
     delete s;
 }
 
+// The mixer's level for the master group: channel and music volumes, 0 to 128.
+int mixerLevel(const FMOD_CHANNELGROUP& g)
+{
+    return g.mute ? 0 : int(std::lround(g.volume * MIX_MAX_VOLUME));
+}
+
+void applyGroup(const FMOD_CHANNELGROUP& g)
+{
+    if (!g.system->open)
+        return;
+    Mix_Volume(-1, mixerLevel(g));
+    Mix_VolumeMusic(mixerLevel(g));
+}
+
 } // namespace
 
 FMOD_RESULT FMOD_System_Create(FMOD_SYSTEM** system)
@@ -111,6 +133,7 @@ FMOD_RESULT FMOD_System_Init(FMOD_SYSTEM* system, int maxchannels, FMOD_INITFLAG
     if (!openMixer(maxchannels))
         return FMOD_ERR_OUTPUT_INIT;
     system->open = true;
+    applyGroup(system->master);
     return FMOD_OK;
 }
 
@@ -157,10 +180,59 @@ FMOD_RESULT FMOD_System_PlaySound(FMOD_SYSTEM* system, FMOD_CHANNELINDEX, FMOD_S
         return FMOD_ERR_UNINITIALIZED;
     if (sound->music)
         return Mix_PlayMusic(sound->music, sound->loop ? -1 : 1) == 0 ? FMOD_OK : FMOD_ERR_CHANNEL_ALLOC;
-    return Mix_PlayChannel(-1, sound->chunk, sound->loop ? -1 : 0) >= 0 ? FMOD_OK : FMOD_ERR_CHANNEL_ALLOC;
+    int playing = Mix_PlayChannel(-1, sound->chunk, sound->loop ? -1 : 0);
+    if (playing < 0)
+        return FMOD_ERR_CHANNEL_ALLOC;
+    // Channels added since the group was set start at full volume.
+    Mix_Volume(playing, mixerLevel(system->master));
+    return FMOD_OK;
 }
 
 FMOD_RESULT FMOD_System_Update(FMOD_SYSTEM* system) { return system ? FMOD_OK : FMOD_ERR_INVALID_HANDLE; }
+
+FMOD_RESULT FMOD_System_GetMasterChannelGroup(FMOD_SYSTEM* system, FMOD_CHANNELGROUP** channelgroup)
+{
+    if (!channelgroup)
+        return FMOD_ERR_INVALID_PARAM;
+    *channelgroup = system ? &system->master : nullptr;
+    return system ? FMOD_OK : FMOD_ERR_INVALID_HANDLE;
+}
+
+FMOD_RESULT FMOD_ChannelGroup_SetVolume(FMOD_CHANNELGROUP* channelgroup, float volume)
+{
+    if (!channelgroup)
+        return FMOD_ERR_INVALID_HANDLE;
+    if (!(volume >= 0.0f))
+        volume = 0.0f;
+    channelgroup->volume = std::min(volume, 1.0f);
+    applyGroup(*channelgroup);
+    return FMOD_OK;
+}
+
+FMOD_RESULT FMOD_ChannelGroup_GetVolume(FMOD_CHANNELGROUP* channelgroup, float* volume)
+{
+    if (!channelgroup || !volume)
+        return channelgroup ? FMOD_ERR_INVALID_PARAM : FMOD_ERR_INVALID_HANDLE;
+    *volume = channelgroup->volume;
+    return FMOD_OK;
+}
+
+FMOD_RESULT FMOD_ChannelGroup_SetMute(FMOD_CHANNELGROUP* channelgroup, FMOD_BOOL mute)
+{
+    if (!channelgroup)
+        return FMOD_ERR_INVALID_HANDLE;
+    channelgroup->mute = mute != 0;
+    applyGroup(*channelgroup);
+    return FMOD_OK;
+}
+
+FMOD_RESULT FMOD_ChannelGroup_GetMute(FMOD_CHANNELGROUP* channelgroup, FMOD_BOOL* mute)
+{
+    if (!channelgroup || !mute)
+        return channelgroup ? FMOD_ERR_INVALID_PARAM : FMOD_ERR_INVALID_HANDLE;
+    *mute = channelgroup->mute;
+    return FMOD_OK;
+}
 
 FMOD_RESULT FMOD_Sound_Release(FMOD_SOUND* sound)
 {

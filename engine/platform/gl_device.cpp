@@ -110,7 +110,9 @@ GLDevice::GLDevice(const D3DPRESENT_PARAMETERS& params, int windowWidth, int win
     glLightModeli(GL_LIGHT_MODEL_COLOR_CONTROL, GL_SEPARATE_SPECULAR_COLOR);
     glCullFace(GL_BACK);
     glEnableClientState(GL_VERTEX_ARRAY);
-    invalidateCache();}
+    invalidateCache();
+    syncWindow();
+}
 
 GLDevice::~GLDevice() = default;
 
@@ -139,12 +141,32 @@ void GLDevice::invalidateCache()
 HRESULT GLDevice::Reset(D3DPRESENT_PARAMETERS* params)
 {
     HRESULT hr = StateDevice::Reset(params);
-    if (SDL_Surface* screen = SDL_GetVideoSurface()) {
-        windowWidth_ = screen->w;
-        windowHeight_ = screen->h;
-    }
     invalidateCache();
+    syncWindow();
     return hr;
+}
+
+// The window may have changed size (full screen on or off) since the last
+// frame: draws keep their place in its top-left corner.
+void GLDevice::syncWindow()
+{
+    SDL_Surface* screen = SDL_GetVideoSurface();
+    if (!screen || (screen->w == windowWidth_ && screen->h == windowHeight_))
+        return;
+    windowWidth_ = screen->w;
+    windowHeight_ = screen->h;
+    invalidateCache();
+}
+
+// A window larger than the back buffer shows it stretched, as Direct3D does.
+void GLDevice::showView()
+{
+    int width = int(presentParameters().BackBufferWidth), height = int(presentParameters().BackBufferHeight);
+    if (width <= 0 || height <= 0 || windowWidth_ < width || windowHeight_ < height ||
+        (windowWidth_ == width && windowHeight_ == height))
+        return;
+    shown_.show(width, height, windowWidth_, windowHeight_);
+    colorWrite_ = 0xF;
 }
 
 void GLDevice::setSwitch(GLenum cap, bool on, int8_t& cached)
@@ -180,6 +202,7 @@ void GLDevice::setClientArray(GLenum array, bool on, int8_t& cached)
 
 HRESULT GLDevice::Clear(DWORD count, const D3DRECT* rects, DWORD flags, D3DCOLOR color, float z, DWORD stencil)
 {
+    syncWindow();
     GLbitfield mask = 0;
     if (flags & D3DCLEAR_TARGET) {
         glClearColor(float((color >> 16) & 0xFF) / 255.0f, float((color >> 8) & 0xFF) / 255.0f,
@@ -234,6 +257,8 @@ HRESULT GLDevice::Clear(DWORD count, const D3DRECT* rects, DWORD flags, D3DCOLOR
 
 HRESULT GLDevice::Present(const RECT*, const RECT*, HWND, const RGNDATA*)
 {
+    syncWindow();
+    showView();
     if (pacing) {
         GLPacingDisplay display;
         pacer_.present(display);

@@ -3,6 +3,7 @@
 // fixed-function pipeline. Every GL state it sets is cached so that a draw
 // only changes what differs from the previous one.
 #include "engine/platform/frame_pacer.h"
+#include "engine/platform/gl_view.h"
 #include "engine/platform/state_device.h"
 
 #include <GL/gl.h>
@@ -46,6 +47,8 @@ private:
     enum class Space : uint8_t { Unknown, World, Screen };
 
     void invalidateCache();
+    void syncWindow();
+    void showView();
     void setSwitch(GLenum cap, bool on, int8_t& cached);
     void setClientArray(GLenum array, bool on, int8_t& cached);
 
@@ -61,6 +64,7 @@ private:
     void uploadTexture(class MemTexture* texture);
 
     int windowWidth_, windowHeight_;
+    GLView shown_;
     bool bgraColors_ = true; // GL_BGRA as a colour array size (ARB_vertex_array_bgra)
 
     Switches on_;

@@ -8,6 +8,9 @@ class TOVI3D;
 class M_FENETRE {
 public:
     M_FENETRE(int x, int y, bool fullscreen);
+    // The device draws x by y; the window shows it `scale` times larger, or
+    // over the whole desktop (FENETRESDL).
+    M_FENETRE(int x, int y, int scale, bool fillDesktop);
 
     IDirect3DDevice9* getDevice();
     FENETRESDL* getFenetre() { return mafenetresdl; }

@@ -14,10 +14,25 @@ char fichierSprotch[] = "sprouch.wav";
 
 SON::SON() {}
 
-void SON::init()
+namespace {
+FMOD_CHANNELGROUP* groupe()
+{
+    FMOD_CHANNELGROUP* g = nullptr;
+    FMOD_System_GetMasterChannelGroup(SON::system, &g);
+    return g;
+}
+} // namespace
+
+void SON::init() { init(100, false); }
+
+void SON::init(int pourcent, bool coupe)
 {
     FMOD_System_Create(&system);
     FMOD_System_Init(system, 32, FMOD_INIT_NORMAL, nullptr);
+    if (pourcent != 100)
+        FMOD_ChannelGroup_SetVolume(groupe(), float(pourcent) / 100.0f);
+    if (coupe)
+        setMute(true);
     sauver(&musique, fichierMusique, true);
     sauver(&pondre, fichierPondre, false);
     sauver(&sprotch, fichierSprotch, false);
@@ -37,3 +52,16 @@ void SON::jouer(FMOD_SOUND* son) { FMOD_System_PlaySound(system, FMOD_CHANNEL_FR
 void SON::jouerSprotch() { jouer(sprotch); }
 
 void SON::jouerPondre() { jouer(pondre); }
+
+void SON::setMute(bool coupe)
+{
+    if (FMOD_CHANNELGROUP* g = groupe())
+        FMOD_ChannelGroup_SetMute(g, coupe);
+}
+
+bool SON::getMute()
+{
+    FMOD_BOOL coupe = 0;
+    FMOD_CHANNELGROUP* g = groupe();
+    return g && FMOD_ChannelGroup_GetMute(g, &coupe) == FMOD_OK && coupe;
+}

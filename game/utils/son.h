@@ -10,6 +10,12 @@ public:
     // Opens the sound system, loads "musique.mp3", "pou.wav" and "sprouch.wav"
     // from the working directory and starts the music looping.
     static void init();
+    // init with the level (0 to 100) and the mute of music and effects set
+    // before anything plays: muted, not one sample sounds.
+    static void init(int pourcent, bool coupe);
+    // Music and effects together; the music keeps its place while muted.
+    static void setMute(bool coupe);
+    static bool getMute();
     static void sauver(FMOD_SOUND** son, char* fichier, bool bLoop);
     static void jouer(FMOD_SOUND* son);
     static void jouerSprotch();

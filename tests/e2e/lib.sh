@@ -51,11 +51,12 @@ e2e_init() {
     trap 'exit 1' INT TERM
 }
 
-# e2e_start_xvfb: a private X server with a 24-bit screen; exports DISPLAY.
+# e2e_start_xvfb [WIDTHxHEIGHT]: a private X server with a 24-bit screen
+# (1024x768 unless given); exports DISPLAY.
 e2e_start_xvfb() {
     local fifo="$E2E_TMP/display"
     : >"$fifo"
-    Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp -noreset 5>"$fifo" 2>"$E2E_TMP/xvfb.log" &
+    Xvfb -displayfd 5 -screen 0 "${1:-1024x768}x24" -nolisten tcp -noreset 5>"$fifo" 2>"$E2E_TMP/xvfb.log" &
     E2E_XVFB_PID=$!
     local i
     for i in $(seq 100); do

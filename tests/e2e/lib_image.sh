@@ -25,3 +25,9 @@ e2e_same() {
 e2e_keep() {
     mkdir -p "$E2E_BUILD/e2e-shots" && cp "$1" "$E2E_BUILD/e2e-shots/$2"
 }
+
+# e2e_fx FILE WxH+X+Y FX: an ImageMagick fx statistic of the region (channels 0-1),
+# for example 'maxima' or 'mean.r'; much faster than counting on large regions.
+e2e_fx() {
+    "$E2E_CONVERT" "$1" -crop "$2" +repage -format "%[fx:$3]" info:
+}

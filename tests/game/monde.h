@@ -29,6 +29,16 @@ struct ElementTemoin : public ELEMENT3D {
     TEXTURE* texture = nullptr;
 };
 
+// Hands the entity over at (x, y) and lets it join the director's map.
+template <class T>
+T* poserDans(Zeus& zeus, T* e, float x, float y)
+{
+    e->setXY(x, y);
+    zeus.addEntiteeToWorld(e);
+    zeus.inserer();
+    return e;
+}
+
 class Monde : public ::testing::Test {
 protected:
     void SetUp() override
@@ -54,14 +64,10 @@ protected:
         Gaya::init(nullptr, nullptr);
     }
 
-    // Hands the entity over at (x, y) and lets it join the map.
     template <class T>
     T* poser(T* e, float x, float y)
     {
-        e->setXY(x, y);
-        zeus->addEntiteeToWorld(e);
-        zeus->inserer();
-        return e;
+        return poserDans(*zeus, e, x, y);
     }
 
     ElementTemoin* element(const std::string& nom) { return elements[nom].get(); }

@@ -3,6 +3,7 @@
 #include "game/game/gaya.h"
 #include "game/game/zeus.h"
 #include "game/setup.h"
+#include "tests/game/monde.h"
 
 #include <gtest/gtest.h>
 
@@ -55,10 +56,7 @@ protected:
     template <class T>
     T* poser(T* e, float x, float y)
     {
-        e->setXY(x, y);
-        zeus->addEntiteeToWorld(e);
-        zeus->inserer();
-        return e;
+        return poserDans(*zeus, e, x, y);
     }
 
     std::vector<D3DMATRIX> mondes()

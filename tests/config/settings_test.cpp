@@ -1,0 +1,123 @@
+#include "game/config/choices.h"
+#include "game/config/settings.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include <sys/stat.h>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+void writeFile(const std::string& path, const std::string& text)
+{
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+std::string readFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+TEST(Settings, AnythingButAGoodFileGivesTheDefaults)
+{
+    const std::string junk("\x7f" "ELF\x01\x02\0\0 fullscreen = yes", 25);
+    for (const std::string& text : {std::string(), junk, std::string("fullscreen = 1\nsound = maybe\n"),
+                                    std::string("fullscreen\nsound off\n=\n")}) {
+        writeFile("settings", text);
+        Settings s = readSettings("settings");
+        EXPECT_FALSE(s.fullscreen) << text;
+        EXPECT_FALSE(s.mute) << text;
+    }
+    EXPECT_FALSE(readSettings("absent").fullscreen);
+    EXPECT_FALSE(readSettings("").mute);
+    mkdir("folder", 0700);
+    EXPECT_FALSE(readSettings("folder").fullscreen);
+
+    // A damaged line costs only its own setting.
+    writeFile("settings", "# note\r\nfullscreen = perhaps\r\n  sound=off  \r\n");
+    Settings s = readSettings("settings");
+    EXPECT_FALSE(s.fullscreen);
+    EXPECT_TRUE(s.mute);
+}
+
+TEST(Settings, WrittenInNewFoldersAndReadBack)
+{
+    std::string path = "a/b/settings";
+    ASSERT_TRUE(writeSettings(path, Settings{true, true}));
+    Settings s = readSettings(path);
+    EXPECT_TRUE(s.fullscreen);
+    EXPECT_TRUE(s.mute);
+    ASSERT_TRUE(writeSettings(path, Settings{false, true}));
+    EXPECT_FALSE(readSettings(path).fullscreen);
+    EXPECT_EQ(readFile(path).find("fullscreen = yes"), std::string::npos);
+
+    writeFile("plain", "x");
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(writeSettings("plain/settings", Settings{true, false}));
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("plain/settings"), std::string::npos);
+}
+
+TEST(Settings, PathFollowsXdgThenHome)
+{
+    const char* xdg = std::getenv("XDG_CONFIG_HOME");
+    std::string saved = xdg ? xdg : "";
+    setenv("HOME", "/home/someone", 1);
+    setenv("XDG_CONFIG_HOME", "/tmp/conf", 1);
+    EXPECT_EQ(settingsPath(), "/tmp/conf/plumfall/settings");
+    setenv("XDG_CONFIG_HOME", "relative", 1); // not absolute: ignored, as the XDG rules say
+    EXPECT_EQ(settingsPath(), "/home/someone/.config/plumfall/settings");
+    unsetenv("XDG_CONFIG_HOME");
+    EXPECT_EQ(settingsPath(), "/home/someone/.config/plumfall/settings");
+    if (xdg)
+        setenv("XDG_CONFIG_HOME", saved.c_str(), 1);
+}
+
+TEST(PlayerChoices, CommandLineWinsForItsRunAndIsNeverSaved)
+{
+    GameOptions none;
+    PlayerChoices plain(none, "absent/settings");
+    EXPECT_EQ(plain.scale(), 1);
+    EXPECT_FALSE(plain.fullscreen());
+    EXPECT_FALSE(plain.mute());
+    EXPECT_EQ(plain.volume(), 100);
+
+    writeFile("settings", "fullscreen = yes\nsound = off\n");
+    PlayerChoices remembered(none, "settings");
+    EXPECT_TRUE(remembered.fullscreen());
+    EXPECT_TRUE(remembered.mute());
+
+    GameOptions scaled;
+    scaled.scale = 2;
+    scaled.volume = 30;
+    PlayerChoices window(scaled, "settings");
+    EXPECT_FALSE(window.fullscreen());
+    EXPECT_EQ(window.scale(), 2);
+    EXPECT_EQ(window.volume(), 30);
+
+    // Started full screen and muted from the command line; M is a choice and is kept,
+    // the command line's full screen is not.
+    writeFile("settings", "fullscreen = no\nsound = on\n");
+    GameOptions asked;
+    asked.fullscreen = true;
+    asked.mute = true;
+    PlayerChoices run(asked, "settings");
+    EXPECT_TRUE(run.fullscreen());
+    EXPECT_TRUE(run.onKey(SDLK_m, nullptr));
+    EXPECT_FALSE(run.mute());
+    Settings kept = readSettings("settings");
+    EXPECT_FALSE(kept.fullscreen);
+    EXPECT_FALSE(kept.mute);
+    EXPECT_TRUE(run.onKey(SDLK_m, nullptr));
+    EXPECT_TRUE(readSettings("settings").mute);
+    EXPECT_FALSE(run.onKey(SDLK_F1, nullptr));
+}
+
+} // namespace

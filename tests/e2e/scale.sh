@@ -1,0 +1,70 @@
+#!/bin/bash
+# On a large screen, --scale 2 opens a 1600 x 1200 window showing the same
+# picture as the 800 x 600 one, every pixel a sharp 2 x 2 square, and the
+# flock follows the real pointer as at scale 1.
+set -u
+. "$(dirname "$0")/lib.sh"
+. "$(dirname "$0")/lib_image.sh"
+e2e_init "$1"
+e2e_start_xvfb 2048x1536
+
+# shot NAME [ARGS...]: runs the game, keeps its start screen in NAME.png, leaves it running.
+shot() {
+    local name="$1"
+    shift
+    e2e_start_game "$@"
+    win=$(e2e_find_window "Plumfall !!!") || exit 1
+    # Before the first grain rides in: the start screen is still.
+    sleep 1.2
+    e2e_screenshot "$win" "$E2E_TMP/$name.png"
+}
+
+close_and_check() {
+    e2e_close_window "$win"
+    e2e_wait_exit 3
+    [ "$E2E_EXIT_CODE" = 0 ] || e2e_fail "exit code $E2E_EXIT_CODE after WM_DELETE_WINDOW, not 0"
+}
+
+shot one
+size=$(e2e_window_size "$win") || exit 1
+[ "$size" = "800x600" ] || e2e_fail "without options the window is $size, not 800x600"
+close_and_check
+
+shot two --scale 2
+size=$(e2e_window_size "$win") || exit 1
+[ "$size" = "1600x1200" ] || e2e_fail "--scale 2 gives a $size window, not 1600x1200"
+e2e_keep "$E2E_TMP/two.png" scale2.png
+# Taking one pixel of each 2 x 2 square gives back the 800 x 600 picture: the
+# still parts (flames, text, belt start, progress bar) are the same pixels
+# (SDL 1.2; sdl12-compat's rasteriser picks another texel at a few texel edges).
+"$E2E_CONVERT" "$E2E_TMP/two.png" -sample 800x600 "$E2E_TMP/two-small.png"
+for region in 230x600+0+0 800x40+0+0; do
+    differ=$("$E2E_CONVERT" "$E2E_TMP/one.png" -crop "$region" +repage "$E2E_TMP/two-small.png" -crop "$region" \
+        +repage -compose difference -composite -threshold 0 -format '%[fx:(mean.r + mean.g + mean.b) / 3]' info:)
+    awk -v d="$differ" 'BEGIN { exit !(d < 0.01) }' ||
+        e2e_fail "the scaled picture differs from the 800x600 one in $region (share $differ)"
+done
+"$E2E_CONVERT" "$E2E_TMP/two.png" -crop 2x2+1000+500 +repage -unique-colors -format '%w' info: |
+    grep -qx 1 || e2e_fail "a view pixel is not a sharp 2x2 square"
+e2e_ok "1600x1200 window, the same picture as at 800x600"
+
+# The pointer at the right of the window, as gameplay.sh does at scale 1.
+xdotool mousemove --window "$win" 1400 600
+xdotool key --window "$win" F1
+sleep 0.5
+e2e_screenshot "$win" "$E2E_TMP/a.png"
+light='r > 200 && g > 200 && b > 200'
+xa=$(e2e_mean_x "$E2E_TMP/a.png" 1600x48+0+16 "$light")
+# However busy the machine, the view scrolls within 10 s.
+for x in 1440 1480 1520 1560 1520 1480 1440 1480 1520 1560; do
+    xdotool mousemove --window "$win" "$x" 600
+    sleep 1
+    e2e_screenshot "$win" "$E2E_TMP/b.png"
+    xb=$(e2e_mean_x "$E2E_TMP/b.png" 1600x48+0+16 "$light")
+    [ $((xb - xa)) -ge 30 ] && break
+done
+[ "$xa" -ge 0 ] && [ "$xb" -ge 0 ] || e2e_fail "no progress cursor found ($xa, $xb)"
+[ $((xb - xa)) -ge 30 ] || e2e_fail "the flock did not go right: cursor from $xa to $xb"
+e2e_ok "the flock follows the pointer: progress cursor from x=$xa to x=$xb"
+close_and_check
+echo "PASS"
