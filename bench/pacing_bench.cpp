@@ -106,8 +106,11 @@ void affichages(benchmark::internal::Benchmark* b)
         b->Args({hz, 5});
     b->Args({0, 12}); // the software renderer's time under Xvfb
 }
-BENCHMARK(BM_PacingSimulated)->Apply(affichages)->Iterations(1)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_PacingSimulatedBefore)->Apply(affichages)->Iterations(1)->Unit(benchmark::kMillisecond);
+// The simulations repeat exactly: any repetition is the figure.
+BENCHMARK(BM_PacingSimulated)->Apply(affichages)->Iterations(1)->Unit(benchmark::kMillisecond)
+    ->ComputeStatistics("min", plusRapide);
+BENCHMARK(BM_PacingSimulatedBefore)->Apply(affichages)->Iterations(1)->Unit(benchmark::kMillisecond)
+    ->ComputeStatistics("min", plusRapide);
 
 std::vector<double> intervallesDuJeu(std::string* erreur)
 {
@@ -138,7 +141,7 @@ double centile(std::vector<double> v, double c)
     return v[std::min(v.size() - 1, size_t(double(v.size()) * c))];
 }
 
-double p95Xvfb = 0;
+std::vector<double> p95Xvfb; // one per repetition
 
 void BM_PacingXvfb(benchmark::State& state)
 {
@@ -156,9 +159,9 @@ void BM_PacingXvfb(benchmark::State& state)
     state.counters["p95_ms"] = p95;
     state.counters["min_ms"] = *std::min_element(iv.begin(), iv.end());
     state.counters["max_ms"] = *std::max_element(iv.begin(), iv.end());
-    p95Xvfb = p95Xvfb > 0 ? std::min(p95Xvfb, p95) : p95;
+    p95Xvfb.push_back(p95);
 }
-BENCHMARK(BM_PacingXvfb)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PacingXvfb)->Iterations(1)->Unit(benchmark::kMillisecond)->ComputeStatistics("min", plusRapide);
 
 void motifs()
 {
@@ -187,9 +190,14 @@ int main(int argc, char** argv)
         return 1;
     int r = runBenchmarks(argc, argv, {});
     motifs();
-    if (p95Xvfb > 0)
-        std::printf("\nUnder Xvfb at F5: 95th percentile of the intervals between swaps %.2f ms (target: within "
-                    "1.5 ms of 16.67: %s)\n",
-                    p95Xvfb, p95Xvfb <= 1000.0 / 60 + 1.5 && p95Xvfb >= 1000.0 / 60 - 1.5 ? "met" : "MISSED");
+    if (!p95Xvfb.empty()) {
+        // Judged on the median run: the table's line is the fastest one.
+        std::sort(p95Xvfb.begin(), p95Xvfb.end());
+        double m = p95Xvfb[p95Xvfb.size() / 2];
+        std::printf("\nUnder Xvfb at F5, %zu runs: 95th percentile of the intervals between swaps %.2f ms (median "
+                    "run; %.2f to %.2f); target within 1.5 ms of 16.67: %s\n",
+                    p95Xvfb.size(), m, p95Xvfb.front(), p95Xvfb.back(),
+                    m <= 1000.0 / 60 + 1.5 && m >= 1000.0 / 60 - 1.5 ? "met" : "MISSED");
+    }
     return r;
 }

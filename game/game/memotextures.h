@@ -7,7 +7,11 @@ class XMANAGER;
 
 class MemoTextures {
 public:
-    void ouvrir() { ouvert_ = true, n_ = 0; }
+    void ouvrir()
+    {
+        ouvert_ = true;
+        n_ = 0;
+    }
     void fermer() { ouvert_ = false; }
     // The manager's texture of that name; outside a walk, always asked of the manager.
     TEXTURE* get(XMANAGER* manager, const char* nom);
