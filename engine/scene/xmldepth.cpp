@@ -38,8 +38,8 @@ private:
     const char* attribute(const char* p);
     const char* declaration(const char* p);
     const char* otherNode(const char* p);
-    // After the name and attributes: sets opened when the tag is "<name ...>".
-    const char* startTag(const char* p, bool& opened);
+    // An element's start tag; "<name ...>" leaves the element open.
+    const char* startTag(const char* p);
 
     bool utf8_ = false;
     bool utf8AfterDeclaration_;
@@ -196,7 +196,7 @@ const char* Pass::otherNode(const char* p)
     return *p ? p + 1 : p;
 }
 
-const char* Pass::startTag(const char* p, bool& opened)
+const char* Pass::startTag(const char* p)
 {
     p = skipSpace(p + 1);
     const char* name = p;
@@ -211,7 +211,6 @@ const char* Pass::startTag(const char* p, bool& opened)
             return p[1] == '>' ? p + 2 : nullptr;
         if (*p == '>') {
             open_.push_back({name, length});
-            opened = true;
             return p + 1;
         }
         if (!(p = attribute(p)) || !*p)
@@ -248,8 +247,7 @@ bool Pass::run(const char* p)
         if (alpha(static_cast<unsigned char>(p[1])) || p[1] == '_') {
             if (static_cast<int>(open_.size()) + 1 > limit_)
                 return false;
-            bool opened = false;
-            p = startTag(p, opened);
+            p = startTag(p);
         } else {
             bool isDeclaration = startsWith(p, "<?xml", true);
             p = otherNode(p);
