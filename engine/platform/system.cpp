@@ -4,13 +4,9 @@
 #include <SDL/SDL_syswm.h>
 
 #include <cstdio>
-#include <ctime>
 #include <string>
 
 namespace {
-
-DWORD (*g_clock)() = nullptr;
-void (*g_sleep)(DWORD) = nullptr;
 
 bool validUtf8(const std::string& s)
 {
@@ -69,26 +65,6 @@ int MessageBoxA(HWND, const char* text, const char* caption, UINT)
     return IDOK;
 }
 
-DWORD timeGetTime()
-{
-    if (g_clock)
-        return g_clock();
-    timespec ts;
-    clock_gettime(CLOCK_MONOTONIC, &ts);
-    return DWORD(uint64_t(ts.tv_sec) * 1000u + uint64_t(ts.tv_nsec) / 1000000u);
-}
-
-void Sleep(DWORD milliseconds)
-{
-    if (g_sleep) {
-        g_sleep(milliseconds);
-        return;
-    }
-    timespec ts{time_t(milliseconds / 1000), long(milliseconds % 1000) * 1000000L};
-    while (nanosleep(&ts, &ts) != 0) {
-    }
-}
-
 HWND GetActiveWindow()
 {
     if (!SDL_WasInit(SDL_INIT_VIDEO))
@@ -98,14 +74,4 @@ HWND GetActiveWindow()
     if (SDL_GetWMInfo(&info) <= 0)
         return nullptr;
     return reinterpret_cast<HWND>(static_cast<uintptr_t>(info.info.x11.window));
-}
-
-void platformSetClock(DWORD (*clock)())
-{
-    g_clock = clock;
-}
-
-void platformSetSleep(void (*sleeper)(DWORD))
-{
-    g_sleep = sleeper;
 }

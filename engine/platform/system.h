@@ -51,6 +51,3 @@ void Sleep(DWORD milliseconds);
 // The SDL window of this process, or null before one exists.
 HWND GetActiveWindow();
 
-// Test seams: replace the clock and the sleep (null restores the real ones).
-void platformSetClock(DWORD (*clock)());
-void platformSetSleep(void (*sleeper)(DWORD));

@@ -9,6 +9,7 @@
 #include "engine/libD3D/d3dfont.h"
 #include "engine/toviconsole9/commandeconsole.h"
 #include "tests/console/capture.h"
+#include "tests/support/fake_clock.h"
 
 using consoletest::CaptureDevice;
 using consoletest::TextDraw;

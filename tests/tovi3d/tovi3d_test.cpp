@@ -1,5 +1,6 @@
 #include "engine/platform/recording_device.h"
 #include "engine/tovi3d/tovi3D.h"
+#include "tests/support/fake_clock.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "engine/platform/system.h"
 #include "game/utils/chrono.h"
+#include "tests/support/fake_clock.h"
 
 #include <gtest/gtest.h>
 
