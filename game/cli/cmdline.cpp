@@ -75,16 +75,16 @@ int CommandLine::parse(int argc, char** argv, const Handler& take, std::vector<s
             positional->push_back(word);
             continue;
         }
-        const OptionSpec* spec = find(word);
-        if (!spec)
+        const OptionSpec* option = find(word);
+        if (!option)
             return refuse("unknown option '" + word + "'");
         const char* value = nullptr;
-        if (spec->value) {
+        if (option->value) {
             bool next = i + 1 < argc;
-            if (spec->valueOptional)
+            if (option->valueOptional)
                 next = next && std::strncmp(argv[i + 1], "--", 2) != 0;
             else if (!next)
-                return refuse("option '" + word + "' needs a value (" + spec->value + ")");
+                return refuse("option '" + word + "' needs a value (" + option->value + ")");
             if (next)
                 value = argv[++i];
         }
