@@ -24,9 +24,8 @@ prompt=$(e2e_count "$E2E_TMP/b.png" 700x45+15+150 "$white")
 [ "$prompt" -lt 100 ] || e2e_fail "the difficulty prompt is there ($prompt white pixels on its second line)"
 e2e_ok "DEMO in place of the prompt"
 
-white_ish='r > 235 && g > 235 && b > 235'
-xa=$(e2e_mean_x "$E2E_TMP/a.png" 400x24+0+8 "$white_ish")
-xb=$(e2e_mean_x "$E2E_TMP/b.png" 400x24+0+8 "$white_ish")
+xa=$(e2e_progress_x "$E2E_TMP/a.png")
+xb=$(e2e_progress_x "$E2E_TMP/b.png")
 [ "$xa" -ge 0 ] && [ "$xb" -ge 0 ] || e2e_fail "no progress cursor found ($xa, $xb)"
 [ $((xb - xa)) -ge 15 ] || e2e_fail "the flock did not go forward: cursor from $xa to $xb"
 e2e_ok "the flock went forward without any input: progress cursor from x=$xa to x=$xb"

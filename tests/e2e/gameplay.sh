@@ -26,12 +26,8 @@ text=$(e2e_count "$E2E_TMP/b.png" 700x90+15+100 "$white")
 [ "$text" -lt 100 ] || e2e_fail "the difficulty text is still there ($text white pixels)"
 e2e_ok "the text is gone"
 
-# The progress cursor (a chicken picture) rides the bar at the top. In a few
-# seconds it stays in the bar's left half; its white is whiter than the taser
-# posts and saw arms that cross the bar, and the finish flag is further right.
-white_ish='r > 235 && g > 235 && b > 235'
-xa=$(e2e_mean_x "$E2E_TMP/a.png" 400x24+0+8 "$white_ish")
-xb=$(e2e_mean_x "$E2E_TMP/b.png" 400x24+0+8 "$white_ish")
+xa=$(e2e_progress_x "$E2E_TMP/a.png")
+xb=$(e2e_progress_x "$E2E_TMP/b.png")
 [ "$xa" -ge 0 ] && [ "$xb" -ge 0 ] || e2e_fail "no progress cursor found ($xa, $xb)"
 [ $((xb - xa)) -ge 15 ] || e2e_fail "the view did not scroll right: cursor from $xa to $xb"
 e2e_ok "the view scrolled right: progress cursor from x=$xa to x=$xb"

@@ -13,6 +13,15 @@ e2e_mean_x() {
         awk -F'[(),: ]+' 'NR > 1 { r = $3; g = $4; b = $5; if ('"$3"') { s += $1; n++ } } END { if (n) printf "%d\n", s / n; else print -1 }'
 }
 
+# e2e_progress_x FILE [REGION]: x of the progress cursor (a chicken picture) on
+# the bar at the top, -1 if none. REGION is the bar's left half (400x24+0+8 in an
+# 800x600 picture), where the cursor stays in a few seconds of play; its white is
+# whiter than the taser posts and saw arms that cross the bar, and the finish
+# flag is further right.
+e2e_progress_x() {
+    e2e_mean_x "$1" "${2:-400x24+0+8}" 'r > 235 && g > 235 && b > 235'
+}
+
 # e2e_same FILE FILE WxH+X+Y: true when the two regions are identical.
 e2e_same() {
     local d
