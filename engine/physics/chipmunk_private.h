@@ -4,7 +4,16 @@
 // the library's public calls and its recorded layout. Only engine/physics and that
 // test include this header: nothing above the physics manager sees these fields.
 #include <chipmunk/chipmunk.h>
+// The library's private header declares its functions without C linkage.
+extern "C" {
+#include <chipmunk/chipmunk_private.h>
+}
 #include <chipmunk/chipmunk_structs.h>
+
+#include <algorithm>
+#include <bitset>
+#include <cstdint>
+#include <vector>
 
 namespace physics_private {
 
@@ -13,6 +22,10 @@ struct Layout {
     static constexpr size_t bodySize = 272, bodyVelocity = 80;
     static constexpr size_t shapeSize = 192, shapeClass = 0, shapeBox = 64;
     static constexpr size_t circleSize = 232, circleRadius = 224;
+    static constexpr size_t spaceSize = 568, spaceArbiters = 160, spaceCachedArbiters = 176,
+                            spacePooledArbiters = 184;
+    static constexpr size_t arbiterSize = 176, arbiterA = 40, arbiterB = 48, arbiterHandler = 136,
+                            arbiterState = 168;
 };
 
 // Chipmunk 7 has no public query of a shape's kind.
@@ -33,5 +46,72 @@ inline cpBB boundingBox(const cpShape* shape) { return shape->bb; }
 // Inside the step the body is awake: its velocity is read and written in place,
 // without the waking and checks of cpBodySetVelocity.
 inline cpVect& velocity(cpBody* body) { return body->v; }
+
+// cpBodyApplyImpulseAtWorldPoint without its cpBodyActivate: the space never sleeps,
+// and waking walks every contact of the body to reset idle times nothing reads.
+inline void applyImpulse(cpBody* body, cpVect j, cpVect point)
+{
+    cpVect r = cpvsub(point, cpTransformPoint(body->transform, body->cog));
+    body->v = cpvadd(body->v, cpvmult(j, body->m_inv));
+    body->w += body->i_inv * cpvcross(r, j);
+}
+
+// Drops every contact the space keeps that involves one of `removed` (sorted), as
+// cpSpaceRemoveShape drops those of its one shape: separated if it was touching,
+// out of the step's list, unthreaded from its bodies and pooled. cpSpaceRemoveShape
+// walks all the space's contacts for each shape; this walks them once for all.
+inline void dropContacts(cpSpace* space, const std::vector<const cpShape*>& removed)
+{
+    struct Pass {
+        cpSpace* space;
+        const std::vector<const cpShape*>& removed;
+        // Nearly every contact involves none of them: a bit per hashed address
+        // answers that without a search.
+        std::bitset<4096> marks;
+        static size_t slot(const cpShape* s)
+        {
+            return size_t((uint64_t(reinterpret_cast<uintptr_t>(s)) * 0x9E3779B97F4A7C15ull) >> 52);
+        }
+        bool isRemoved(const cpShape* s) const
+        {
+            return marks[slot(s)] && std::binary_search(removed.begin(), removed.end(), s);
+        }
+        bool involves(const cpArbiter* arb) const { return isRemoved(arb->a) || isRemoved(arb->b); }
+    } pass{space, removed, {}};
+    for (const cpShape* s : removed)
+        pass.marks.set(Pass::slot(s));
+    cpSpaceLock(space);
+    cpHashSetFilter(
+        space->cachedArbiters,
+        [](void* elt, void* data) -> cpBool {
+            cpArbiter* arb = static_cast<cpArbiter*>(elt);
+            const Pass& p = *static_cast<const Pass*>(data);
+            if (!p.involves(arb))
+                return cpTrue;
+            if (arb->state != CP_ARBITER_STATE_CACHED) {
+                arb->state = CP_ARBITER_STATE_INVALIDATED;
+                arb->handler->separateFunc(arb, p.space, arb->handler->userData);
+            }
+            cpArbiterUnthread(arb);
+            cpArrayPush(p.space->pooledArbiters, arb);
+            return cpFalse;
+        },
+        &pass);
+    // The step's list, emptied at the start of the next step, loses the same
+    // contacts in one pass rather than a search for each.
+    cpArray* list = space->arbiters;
+    int kept = 0;
+    for (int i = 0; i < list->num; ++i)
+        if (!pass.involves(static_cast<cpArbiter*>(list->arr[i])))
+            list->arr[kept++] = list->arr[i];
+    for (int i = kept; i < list->num; ++i)
+        list->arr[i] = nullptr;
+    list->num = kept;
+    cpSpaceUnlock(space, cpTrue);
+}
+
+// While cpSpaceRemoveShape runs, the space's cached contacts can be swapped for an
+// empty set, once dropContacts has taken out all those it would look for.
+inline cpHashSet*& cachedContacts(cpSpace* space) { return space->cachedArbiters; }
 
 } // namespace physics_private

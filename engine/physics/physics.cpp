@@ -4,6 +4,7 @@
 
 #include <chipmunk/chipmunk_unsafe.h>
 
+#include <algorithm>
 #include <cmath>
 
 cpSpace* space = nullptr;
@@ -134,6 +135,27 @@ void PhysicsManager::removeShapeFromSpace(cpShape* rShape)
         cpSpaceRemoveBody(space, body);
 }
 
+void PhysicsManager::removeShapesFromSpace(const std::vector<cpShape*>& rShapes)
+{
+    if (!space || rShapes.empty())
+        return;
+    std::vector<const cpShape*> removed;
+    for (cpShape* s : rShapes)
+        if (s && cpSpaceContainsShape(space, s))
+            removed.push_back(s);
+    std::sort(removed.begin(), removed.end());
+    physics_private::dropContacts(space, removed);
+    // Nothing of theirs is left among the cached contacts: the library's removal,
+    // shape by shape in the order given, walks an empty set instead.
+    cpHashSet* empty = cpHashSetNew(0, [](const void*, const void*) -> cpBool { return cpFalse; });
+    cpHashSet* cached = physics_private::cachedContacts(space);
+    physics_private::cachedContacts(space) = empty;
+    for (cpShape* s : rShapes)
+        removeShapeFromSpace(s);
+    physics_private::cachedContacts(space) = cached;
+    cpHashSetFree(empty);
+}
+
 void PhysicsManager::freeShape(cpShape* rShape)
 {
     if (!rShape)
@@ -153,6 +175,11 @@ void PhysicsManager::update()
     const float dt = 1.0f / 60.0f;
     for (int i = 0; i < steps; ++i)
         cpSpaceStep(space, dt / steps);
+}
+
+void PhysicsManager::applyImpulse(cpBody* body, cpVect j, cpVect worldPoint)
+{
+    physics_private::applyImpulse(body, j, worldPoint);
 }
 
 void PhysicsManager::setVelLimit(cpBody* body, cpFloat limit)

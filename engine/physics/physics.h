@@ -24,6 +24,9 @@ public:
     static void addShapeToSpace(cpShape* rShape);
     static void addStaticShapeToSpace(cpShape* rShape);
     static void removeShapeFromSpace(cpShape* rShape);
+    // As removeShapeFromSpace on each, in that order, with one pass over the
+    // space's contacts for all of them rather than one per shape.
+    static void removeShapesFromSpace(const std::vector<cpShape*>& rShapes);
     // Frees a shape and its body once they are out of the space (removes them first if not).
     static void freeShape(cpShape* rShape);
 
@@ -45,6 +48,8 @@ public:
     // and its radius (0 for shapes other than circles). False for a shape outside the space.
     static bool indexState(const cpShape* rShape, cpBB& bb, cpVect& bodyPos, cpFloat& radius);
 
+    // As cpBodyApplyImpulseAtWorldPoint, on a body in this manager's space.
+    static void applyImpulse(cpBody* body, cpVect j, cpVect worldPoint);
     static void setVelLimit(cpBody* body, cpFloat limit);
     static cpFloat getVelLimit(const cpBody* body);
 };
@@ -58,5 +63,5 @@ inline void cpBodySetVelLimit(cpBody* body, cpFloat limit) { PhysicsManager::set
 // The offset is relative to the body's centre in world axes, not rotated with the body.
 inline void cpBodyApplyImpulse(cpBody* body, cpVect j, cpVect r)
 {
-    cpBodyApplyImpulseAtWorldPoint(body, j, cpvadd(cpBodyGetPosition(body), r));
+    PhysicsManager::applyImpulse(body, j, cpvadd(cpBodyGetPosition(body), r));
 }

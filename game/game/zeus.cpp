@@ -212,16 +212,22 @@ void Zeus::choir(Entitee* e)
 
 void Zeus::nettoyer()
 {
-    std::vector<int> ids;
-    for (auto& entree : rEntiteMap_)
-        if (entree.second->aSupprimer)
-            ids.push_back(entree.first);
-    for (auto it = ids.rbegin(); it != ids.rend(); ++it) {
-        auto trouve = rEntiteMap_.find(*it);
-        if (trouve == rEntiteMap_.end())
+    // Highest id first, as they have always left; their shapes leave the space
+    // together, in that order, which costs one walk of its contacts, not one each.
+    std::vector<std::map<int, Entitee*>::iterator> morts;
+    std::vector<cpShape*> formes;
+    for (auto it = rEntiteMap_.end(); it != rEntiteMap_.begin();) {
+        --it;
+        if (!it->second->aSupprimer)
             continue;
-        Entitee* e = trouve->second;
-        rEntiteMap_.erase(trouve);
+        morts.push_back(it);
+        if (it->second->shape)
+            formes.push_back(it->second->shape);
+    }
+    PhysicsManager::removeShapesFromSpace(formes);
+    for (auto it : morts) {
+        Entitee* e = it->second;
+        rEntiteMap_.erase(it);
         detruire(e);
     }
 }

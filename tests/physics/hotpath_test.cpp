@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -57,6 +58,87 @@ TEST_F(HotPath, VelocityLimitKeepsTheDirectionAndLeavesSlowerBodiesAlone)
     EXPECT_NEAR(cpBodyGetVel(b).x, 30 * keep, 1e-9);
     EXPECT_NEAR(cpBodyGetVel(b).y, -40 * keep, 1e-9);
     PhysicsManager::removeShapeFromSpace(ball);
+}
+
+TEST_F(HotPath, ImpulseIsTheLibrarysImpulseOffCentreOnARotatedBody)
+{
+    ball = PhysicsManager::make_ball(3, -2, 10, 2, 0.1, 0.5, 0.6);
+    box = PhysicsManager::make_ball(3, -2, 10, 2, 0.1, 0.5, 0.6);
+    cpBody* a = cpShapeGetBody(ball);
+    cpBody* b = cpShapeGetBody(box);
+    for (cpBody* body : {a, b}) {
+        cpBodySetAngle(body, 0.7);
+        cpBodySetVelocity(body, cpv(1.5, -4));
+        cpBodySetAngularVelocity(body, -0.25);
+    }
+    cpBodyApplyImpulseAtWorldPoint(a, cpv(7, 3), cpv(8, 1));
+    PhysicsManager::applyImpulse(b, cpv(7, 3), cpv(8, 1));
+    EXPECT_EQ(cpBodyGetVelocity(a).x, cpBodyGetVelocity(b).x);
+    EXPECT_EQ(cpBodyGetVelocity(a).y, cpBodyGetVelocity(b).y);
+    EXPECT_EQ(cpBodyGetAngularVelocity(a), cpBodyGetAngularVelocity(b));
+    EXPECT_NE(cpBodyGetAngularVelocity(a), -0.25);
+}
+
+// A crowd pushed together, a third of it removed after some steps, then stepped
+// on: what is left, position and velocity, per body, then the separations counted.
+std::vector<cpVect> crowdAfterRemoval(bool together)
+{
+    PhysicsManager::initChipmunk();
+    double separations = 0;
+    PhysicsManager::setDefaultCollisionFunc(
+        nullptr, nullptr, nullptr, [](cpArbiter*, cpSpace*, void* n) { ++*static_cast<double*>(n); }, &separations);
+    std::vector<cpShape*> crowd;
+    for (int i = 0; i < 60; ++i) {
+        crowd.push_back(PhysicsManager::make_ball((i % 10) * 15.0, (i / 10) * 15.0, 10, 1, 0.1, 0.5, 0.6));
+        PhysicsManager::addShapeToSpace(crowd.back());
+    }
+    auto step = [&] {
+        for (cpShape* s : crowd)
+            if (PhysicsManager::inSpace(s)) {
+                cpBody* b = cpShapeGetBody(s);
+                cpBodyApplyImpulse(b, cpvmult(cpvnormalize(cpvsub(cpv(70, 40), cpBodyGetPos(b))), 3), cpvzero);
+            }
+        PhysicsManager::update();
+    };
+    for (int i = 0; i < 20; ++i)
+        step();
+    double before = separations;
+    std::vector<cpShape*> gone;
+    for (int i = 59; i >= 0; i -= 3)
+        gone.push_back(crowd[i]);
+    if (together) {
+        PhysicsManager::removeShapesFromSpace(gone);
+    } else {
+        for (cpShape* s : gone)
+            PhysicsManager::removeShapeFromSpace(s);
+    }
+    for (cpShape* s : gone)
+        EXPECT_FALSE(PhysicsManager::inSpace(s) || cpSpaceContainsBody(space, cpShapeGetBody(s)));
+    EXPECT_GT(separations, before);
+    for (int i = 0; i < 40; ++i)
+        step();
+    std::vector<cpVect> state;
+    for (cpShape* s : crowd) {
+        if (!PhysicsManager::inSpace(s))
+            continue;
+        state.push_back(cpBodyGetPos(cpShapeGetBody(s)));
+        state.push_back(cpBodyGetVel(cpShapeGetBody(s)));
+    }
+    state.push_back(cpv(separations, 0));
+    for (cpShape* s : crowd)
+        PhysicsManager::freeShape(s);
+    return state;
+}
+
+TEST_F(HotPath, ShapesRemovedTogetherLeaveTheSpaceAsWhenRemovedOneByOne)
+{
+    std::vector<cpVect> one = crowdAfterRemoval(false), together = crowdAfterRemoval(true);
+    ASSERT_EQ(one.size(), 81u);
+    ASSERT_EQ(together.size(), one.size());
+    for (size_t i = 0; i < one.size(); ++i) {
+        EXPECT_EQ(together[i].x, one[i].x) << i;
+        EXPECT_EQ(together[i].y, one[i].y) << i;
+    }
 }
 
 } // namespace

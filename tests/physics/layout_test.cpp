@@ -23,6 +23,15 @@ TEST(ChipmunkLayout, StructuresAreTheOnesTheAccessorsWereWrittenFor)
     EXPECT_EQ(offsetof(cpShape, bb), Layout::shapeBox);
     EXPECT_EQ(sizeof(cpCircleShape), Layout::circleSize);
     EXPECT_EQ(offsetof(cpCircleShape, r), Layout::circleRadius);
+    EXPECT_EQ(sizeof(cpSpace), Layout::spaceSize);
+    EXPECT_EQ(offsetof(cpSpace, arbiters), Layout::spaceArbiters);
+    EXPECT_EQ(offsetof(cpSpace, cachedArbiters), Layout::spaceCachedArbiters);
+    EXPECT_EQ(offsetof(cpSpace, pooledArbiters), Layout::spacePooledArbiters);
+    EXPECT_EQ(sizeof(cpArbiter), Layout::arbiterSize);
+    EXPECT_EQ(offsetof(cpArbiter, a), Layout::arbiterA);
+    EXPECT_EQ(offsetof(cpArbiter, b), Layout::arbiterB);
+    EXPECT_EQ(offsetof(cpArbiter, handler), Layout::arbiterHandler);
+    EXPECT_EQ(offsetof(cpArbiter, state), Layout::arbiterState);
 }
 
 TEST(ChipmunkLayout, AccessorsAgreeWithTheLibrarysOwnCalls)
