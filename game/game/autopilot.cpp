@@ -29,6 +29,11 @@ const double PORTEE_SCIE = 50 + MARGE_SCIE;
 const double PORTEE_TASER = 5 + MARGE_TASER;
 const double VOTE = 200;
 const double COHESION = 120;
+// Grain this far ahead in x, and this close across, is stepped round.
+const double ESQUIVE_X = 40;
+const double ESQUIVE_Y = 6;
+// Too fat to pass a taser's box and live: the flock goes on without it.
+const double TROP_GROS = 60;
 
 const double COUT_PERTE = 5000;
 const double COUT_STUN = 300;
@@ -209,19 +214,34 @@ double freinage(double distance, double masse)
 }
 
 // The controller every plan shares: each free chicken wants a velocity (along
-// its lane, braking for the waiting line, not running away from the rearmost);
-// the pointer goes where their wishes average out.
-cpVect pointeur(const std::vector<Poule>& poules, size_t taille, const Autopilot::Plan& plan, double camX)
+// its lane, braking for the waiting line, not running away from the rearmost,
+// stepping round grain), `j` frames ahead; the pointer goes where their wishes
+// average out. Chickens too fat to pass a taser are left behind.
+cpVect pointeur(const std::vector<Poule>& poules, size_t taille, const Autopilot::Plan& plan, double camX, int j,
+               const std::vector<Item>& items, const std::vector<char>& pris)
 {
     double arriere = 1e9;
     for (const Poule& p : poules)
-        if (p.etat == 0)
+        if (p.etat == 0 && p.r <= TROP_GROS)
             arriere = std::min(arriere, p.x);
+    if (arriere == 1e9) {
+        // Only hopeless chickens left: off the nearest edge, for a fresh group.
+        double sx = 0, sy = 0, n = 0;
+        for (const Poule& p : poules)
+            if (p.etat == 0) {
+                sx += p.x;
+                sy += p.y;
+                ++n;
+            }
+        if (n == 0)
+            return cpv(camX, 0);
+        return cpv(std::clamp(sx / n, camX - 399.0, camX + 398.0), sy >= 0 ? 299.0 : -298.0);
+    }
     // A waiting flock piles up and pushes its front forward: the bigger, the further back.
     double recul = 4 + std::min(40.0, 3.0 * taille);
     double sx = 0, sy = 0, n = 0;
     for (const Poule& p : poules) {
-        if (p.etat != 0 || p.tase >= 0)
+        if (p.etat != 0 || p.tase >= 0 || p.r > TROP_GROS)
             continue;
         double voie = plan.voieLibre;
         int prochain = plan.n;
@@ -254,6 +274,22 @@ cpVect pointeur(const std::vector<Poule>& poules, size_t taille, const Autopilot
         // edge, it turns back first and counts for more than the others.
         double bord = std::fabs(p.y + p.vy * std::fabs(p.vy) / (2 * POUSSEE / DT / p.m * 0.8)) - 160;
         double w = 1;
+        // Grain coming down the lane: step aside.
+        for (size_t k = 0; k < items.size(); ++k) {
+            const Item& it = items[k];
+            if (it.oeuf || pris[k])
+                continue;
+            double dx = it.x - TAPIS * j - p.x, dy = it.y - p.y;
+            double portee = p.r + 10 + ESQUIVE_Y;
+            if (dx < -p.r - 10 || dx > p.r + 10 + ESQUIVE_X || std::fabs(dy) > portee)
+                continue;
+            double cote = dy > 0 ? -1 : 1;
+            if (std::fabs(p.y + cote * portee) > 170)
+                cote = -cote;
+            vy = cote * VMAX;
+            w += 2;
+            break;
+        }
         if (bord > 0) {
             vy = -std::copysign(VMAX, p.y);
             w += bord * bord / 25;
@@ -320,6 +356,7 @@ double evaluer(const Monde& m, const Autopilot::Plan& plan)
             Poule& p = poules[i];
             if (p.etat != 0)
                 continue;
+            const double perte = (p.r > TROP_GROS ? 0.1 : 1) * m.perte * m.poids;
             for (size_t k = 0; k < m.dangers.size(); ++k) {
                 const Danger& d = m.dangers[k];
                 double dx = p.x - d.x;
@@ -328,7 +365,7 @@ double evaluer(const Monde& m, const Autopilot::Plan& plan)
                     double r = PORTEE_SCIE + p.r;
                     if (dx * dx + dy * dy <= r * r) {
                         p.etat = 1;
-                        cout += m.perte * m.poids;
+                        cout += perte;
                     }
                 } else {
                     if (d.actif[j] && std::fabs(dx) <= p.r + MARGE_TASER) {
@@ -374,7 +411,7 @@ double evaluer(const Monde& m, const Autopilot::Plan& plan)
                     ++p.grains;
                     p.r += 10;
                     p.m *= 1.3;
-                    cout += (p.r > 150 ? m.perte : COUT_GRAIN * p.grains) * m.poids;
+                    cout += p.r > 150 ? perte : COUT_GRAIN * p.grains * m.poids;
                     if (p.r > 150)
                         p.etat = 1;
                 }
@@ -383,7 +420,7 @@ double evaluer(const Monde& m, const Autopilot::Plan& plan)
                 cout += (std::fabs(p.y) - 175) * m.poids;
             if (std::fabs(p.y) > DEMI_LARGEUR - 4 || p.x < -40) {
                 p.etat = 1;
-                cout += m.perte * m.poids;
+                cout += perte;
             } else if (p.x >= ARRIVEE) {
                 p.etat = 2;
                 cout -= (HORIZON - j) * VMAX * DT * m.poids;
@@ -391,7 +428,7 @@ double evaluer(const Monde& m, const Autopilot::Plan& plan)
         }
         if (j == HORIZON)
             break;
-        cpVect cible = pointeur(poules, m.poules.size(), plan, camX);
+        cpVect cible = pointeur(poules, m.poules.size(), plan, camX, j, m.items, pris);
         double somme = 0;
         int n = 0;
         for (Poule& p : poules) {
@@ -519,7 +556,7 @@ void Autopilot::piloter(const Zeus& zeus, int& x, int& y)
             }
         }
     }
-    cpVect cible = pointeur(m.poules, m.poules.size(), plan_, m.camX);
+    cpVect cible = pointeur(m.poules, m.poules.size(), plan_, m.camX, 0, m.items, std::vector<char>(m.items.size(), 0));
     x = std::clamp(static_cast<int>(std::lround(cible.x - m.camX + 400)), 0, 799);
     y = std::clamp(static_cast<int>(std::lround(300 - cible.y)), 0, 599);
 }

@@ -7,7 +7,8 @@
 // next hazards, and before which one to wait) on a model of the next seconds:
 // the saws' and tasers' state machines run ahead exactly, the chickens as bodies
 // pushed towards the pointer. The plan that loses nothing and goes furthest
-// steers until the next choice. Deterministic: the same world gives the same pointer.
+// steers until the next choice. Chickens too fat to pass a taser are left behind.
+// Deterministic: the same world gives the same pointer.
 class Zeus;
 
 class Autopilot {

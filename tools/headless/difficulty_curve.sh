@@ -1,16 +1,17 @@
 #!/bin/bash
 # The autopilot's difficulty curve: 20,000 frames (ten minutes of play) at each
 # difficulty with seeds 1, 2 and 3, summed per difficulty, as a Markdown table.
-# difficulty_curve.sh HEADLESS [FRAMES] [DIFFICULTIES...]
+# difficulty_curve.sh HEADLESS [FRAMES] [DIFFICULTIES...]; SEEDS="4 5 6" for other seeds.
 set -euo pipefail
 headless=$1
 frames=${2:-20000}
 shift $(( $# > 1 ? 2 : 1 ))
 difficulties=${*:-1 2 3 4 5 6 7 8 9 10}
+seeds=${SEEDS:-1 2 3}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 for d in $difficulties; do
-  for s in 1 2 3; do
+  for s in $seeds; do
     echo "$d $s"
   done
 done | xargs -P "${JOBS:-2}" -n 2 sh -c \
@@ -21,7 +22,7 @@ echo "| Level | Made | Finished (per seed) | Dead by saw | Fallen | Overeaten | 
 echo "|---|---|---|---|---|---|---|"
 for d in $difficulties; do
   made=0 saw=0 fallen=0 eaten=0 fin=0 per="" first=""
-  for s in 1 2 3; do
+  for s in $seeds; do
     f=$work/F${d}_$s
     made=$((made + $(field "$f" "chickens made")))
     saw=$((saw + $(field "$f" "dead by saw")))
