@@ -65,7 +65,9 @@ void Poulet::updateAnimation(int t)
     nom[6] = image;
     nom[8] = direction;
     if (elem && Gaya::lemanager)
-        elem->settexture(zeus ? zeus->memoTextures_.get(Gaya::lemanager, nom) : Gaya::lemanager->gettexture(nom), 0);
+        elem->settexture(zeus ? zeus->memoTextures_.get(Gaya::lemanager, nom, (image - '1') * 2 + (direction - '1'))
+                              : Gaya::lemanager->gettexture(nom),
+                         0);
 }
 
 void Poulet::mourir()

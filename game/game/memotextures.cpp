@@ -20,3 +20,15 @@ TEXTURE* MemoTextures::get(XMANAGER* manager, const char* nom)
     }
     return texture;
 }
+
+TEXTURE* MemoTextures::get(XMANAGER* manager, const char* nom, int cle)
+{
+    if (!ouvert_ || cle < 0 || cle >= CLES || !manager)
+        return get(manager, nom);
+    ParCle& c = parCle_[cle];
+    if (c.manager != manager) {
+        c.texture = get(manager, nom);
+        c.manager = manager;
+    }
+    return c.texture;
+}
