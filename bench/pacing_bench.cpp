@@ -84,22 +84,16 @@ void compter(benchmark::State& state, const SimFigures& f, double hz)
 }
 
 // Arguments: refresh in hundredths of a hertz (0: no vertical sync), render time in ms.
-void BM_PacingSimulated(benchmark::State& state)
+void simulerAffichage(benchmark::State& state, bool avant)
 {
     double hz = double(state.range(0)) / 100, render = double(state.range(1));
     SimFigures f;
     for (auto _ : state)
-        f = simuler(hz, render, false);
+        f = simuler(hz, render, avant);
     compter(state, f, hz);
 }
-void BM_PacingSimulatedBefore(benchmark::State& state)
-{
-    double hz = double(state.range(0)) / 100, render = double(state.range(1));
-    SimFigures f;
-    for (auto _ : state)
-        f = simuler(hz, render, true);
-    compter(state, f, hz);
-}
+void BM_PacingSimulated(benchmark::State& state) { simulerAffichage(state, false); }
+void BM_PacingSimulatedBefore(benchmark::State& state) { simulerAffichage(state, true); }
 void affichages(benchmark::internal::Benchmark* b)
 {
     for (int hz : {6000, 5994, 7500, 12000, 14400, 0})

@@ -11,12 +11,6 @@ E2E_BIN="$E2E_BUILD/tools/console/plumfall-console"
 export PLUMFALL_CONSOLE_TRACE=1
 e2e_start_xvfb
 
-close_and_check() {
-    e2e_close_window "$1"
-    e2e_wait_exit 3
-    [ "$E2E_EXIT_CODE" = 0 ] || e2e_fail "exit code $E2E_EXIT_CODE after WM_DELETE_WINDOW, not 0"
-}
-
 saved="$E2E_TMP/scene12.xml"
 cat >"$E2E_TMP/commandes.txt" <<END
 select 12
@@ -47,7 +41,7 @@ e2e_ok "typed 'echo [ calcul 1 + 2 ]' shows 3 in the scroll-back"
 e2e_screenshot "$win" "$E2E_TMP/shot.png"
 brightest=$(e2e_brightest "$E2E_TMP/shot.png") || exit 1
 [ "$brightest" -gt 0 ] || e2e_fail "the window shows only black"
-close_and_check "$win"
+e2e_close_and_check "$win"
 e2e_ok "first run closed with exit code 0"
 
 again="$E2E_TMP/again.xml"
@@ -66,5 +60,5 @@ for i in $(seq 50); do
 done
 cmp -s "$saved" "$again" || e2e_fail "the scene read back saves differently: $(diff "$saved" "$again" | head -n 5)"
 e2e_ok "the saved scene reads back and saves the same XML"
-close_and_check "$win"
+e2e_close_and_check "$win"
 echo "PASS"

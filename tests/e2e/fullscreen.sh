@@ -10,12 +10,6 @@ e2e_init "$1"
 e2e_start_xvfb 1920x1080
 settings="$E2E_TMP/config/plumfall/settings"
 
-close_and_check() {
-    e2e_close_window "$win"
-    e2e_wait_exit 3
-    [ "$E2E_EXIT_CODE" = 0 ] || e2e_fail "exit code $E2E_EXIT_CODE after WM_DELETE_WINDOW, not 0"
-}
-
 # expect_full FILE: the picture between black bars, the flames' red inside.
 expect_full() {
     [ "$(e2e_fx "$1" 240x1080+0+0 maxima)" = 0 ] || e2e_fail "lit pixels in the left bar"
@@ -51,7 +45,7 @@ for i in $(seq 10); do
 done
 [ $((xb - xa)) -ge 30 ] || e2e_fail "the flock did not go right: cursor from $xa to $xb"
 e2e_ok "pointer in the right bar: the flock goes right (cursor from x=$xa to x=$xb)"
-close_and_check
+e2e_close_and_check "$win"
 [ ! -e "$settings" ] || e2e_fail "the command line's full screen was saved: $(cat "$settings")"
 
 e2e_start_game
@@ -63,7 +57,7 @@ e2e_screenshot root "$E2E_TMP/f11.png"
 expect_full "$E2E_TMP/f11.png"
 grep -qx 'fullscreen = yes' "$settings" || e2e_fail "F11 was not remembered"
 e2e_ok "F11: full screen, textures kept, remembered"
-close_and_check
+e2e_close_and_check "$win"
 
 e2e_start_game
 win=$(e2e_find_window "Plumfall !!!") || exit 1
@@ -76,5 +70,5 @@ size=$(e2e_window_size "$win") || exit 1
 [ "$size" = "800x600" ] || e2e_fail "F11 back gives a $size window, not 800x600"
 grep -qx 'fullscreen = no' "$settings" || e2e_fail "F11 back was not remembered"
 e2e_ok "the next start is full screen; F11 brings the 800x600 window back"
-close_and_check
+e2e_close_and_check "$win"
 echo "PASS"

@@ -31,18 +31,12 @@ type_lines() {
     done
 }
 
-close_and_check() {
-    e2e_close_window "$win"
-    e2e_wait_exit 3
-    [ "$E2E_EXIT_CODE" = 0 ] || e2e_fail "exit code $E2E_EXIT_CODE after WM_DELETE_WINDOW, not 0"
-}
-
 type_lines fr 'echo [ calcul 1 + 2 ]'
 e2e_wait_log "console| 3 " 5
 # The 1 key's code is traced: '&' (38) under SDL 1.2, '1' (49) under sdl12-compat.
 grep -aqxE "38|49" "$E2E_TMP/game.log" || e2e_fail "the key code of the French 1 key was not traced"
 e2e_ok "French layout: 'echo [ calcul 1 + 2 ]' shows 3"
-close_and_check
+e2e_close_and_check "$win"
 
 type_lines us 'echo [ calcul 1 + 2 ]' 'echo [ calcul 7 / 2 ]' 'select 12' 'savexml sub/scene.xml'
 e2e_wait_log "console| 3 " 5
@@ -53,5 +47,5 @@ for i in $(seq 50); do
 done
 [ -s "$run/sub/scene.xml" ] || e2e_fail "savexml sub/scene.xml wrote nothing into sub"
 e2e_ok "US layout: 1 + 2 shows 3, 7 / 2 shows 3.5, savexml writes sub/scene.xml"
-close_and_check
+e2e_close_and_check "$win"
 echo "PASS"

@@ -156,3 +156,11 @@ e2e_wait_exit() {
     E2E_EXIT_CODE=$?
     E2E_GAME_PID=""
 }
+
+# e2e_close_and_check WINDOW: closes it as a window manager would; the program
+# must end within 3 s with exit code 0.
+e2e_close_and_check() {
+    e2e_close_window "$1"
+    e2e_wait_exit 3
+    [ "$E2E_EXIT_CODE" = 0 ] || e2e_fail "exit code $E2E_EXIT_CODE after WM_DELETE_WINDOW, not 0"
+}

@@ -19,16 +19,10 @@ shot() {
     e2e_screenshot "$win" "$E2E_TMP/$name.png"
 }
 
-close_and_check() {
-    e2e_close_window "$win"
-    e2e_wait_exit 3
-    [ "$E2E_EXIT_CODE" = 0 ] || e2e_fail "exit code $E2E_EXIT_CODE after WM_DELETE_WINDOW, not 0"
-}
-
 shot one
 size=$(e2e_window_size "$win") || exit 1
 [ "$size" = "800x600" ] || e2e_fail "without options the window is $size, not 800x600"
-close_and_check
+e2e_close_and_check "$win"
 
 shot two --scale 2
 size=$(e2e_window_size "$win") || exit 1
@@ -65,5 +59,5 @@ done
 [ "$xa" -ge 0 ] && [ "$xb" -ge 0 ] || e2e_fail "no progress cursor found ($xa, $xb)"
 [ $((xb - xa)) -ge 30 ] || e2e_fail "the flock did not go right: cursor from $xa to $xb"
 e2e_ok "the flock follows the pointer: progress cursor from x=$xa to x=$xb"
-close_and_check
+e2e_close_and_check "$win"
 echo "PASS"

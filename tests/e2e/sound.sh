@@ -10,12 +10,6 @@ e2e_start_xvfb
 export SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$E2E_TMP/audio.raw" SDL_DISKAUDIODELAY=20
 settings="$E2E_TMP/config/plumfall/settings"
 
-close_and_check() {
-    e2e_close_window "$win"
-    e2e_wait_exit 3
-    [ "$E2E_EXIT_CODE" = 0 ] || e2e_fail "exit code $E2E_EXIT_CODE after WM_DELETE_WINDOW, not 0"
-}
-
 # play SECONDS [ARGS...]: the game for that long, its sound in audio.raw.
 play() {
     local seconds="$1"
@@ -43,20 +37,20 @@ end=$(size)
 [ "$end" -gt 100000 ] || e2e_fail "only $end bytes of sound in 2 s"
 [ "$(sounding 0 "$end")" -gt 0 ] || e2e_fail "silence without options"
 full=$(peak)
-close_and_check
+e2e_close_and_check "$win"
 e2e_ok "the music plays without options (peak $full)"
 
 play 2 --mute
 end=$(size)
 [ "$end" -gt 100000 ] || e2e_fail "only $end bytes of sound in 2 s"
 [ "$(sounding 0 "$end")" = 0 ] || e2e_fail "--mute: some samples are not zero"
-close_and_check
+e2e_close_and_check "$win"
 [ ! -e "$settings" ] || e2e_fail "--mute was saved: $(cat "$settings")"
 e2e_ok "--mute: every sample is zero, nothing saved"
 
 play 2 --volume 25
 quarter=$(peak)
-close_and_check
+e2e_close_and_check "$win"
 awk -v q="$quarter" -v f="$full" 'BEGIN { exit !(q > 0 && q < 0.3 * f) }' ||
     e2e_fail "--volume 25 peaks at $quarter against $full at full volume"
 e2e_ok "--volume 25 peaks at $quarter"
@@ -76,6 +70,6 @@ sleep 1.5
 to=$(size)
 [ "$(sounding "$from" "$to")" -gt 0 ] || e2e_fail "M again did not bring the music back"
 grep -qx 'sound = on' "$settings" || e2e_fail "M again was not remembered"
-close_and_check
+e2e_close_and_check "$win"
 e2e_ok "M silences the sound, M again brings it back; each remembered"
 echo "PASS"
