@@ -28,6 +28,9 @@ const double MARGE_TASER = 4;
 const double PORTEE_SCIE = 50 + MARGE_SCIE;
 const double PORTEE_TASER = 5 + MARGE_TASER;
 const double VOTE = 200;
+// A chicken's wish counts for more the further its velocity is from the one it wants.
+const double VOEU_BASE = 0.1;
+const double VOEU_PLEIN = 100;
 const double COHESION = 120;
 // Grain this far ahead in x, and this close across, is stepped round.
 const double ESQUIVE_X = 40;
@@ -213,10 +216,45 @@ double freinage(double distance, double masse)
     return std::copysign(std::min(VMAX, v), distance);
 }
 
+// Where the pointer serves the chickens' wishes best: each chicken is pushed
+// straight at the pointer, so the point is chosen among those that would push
+// one of them exactly as it wishes (or the wishes' average), by how well the
+// push matches every wish. A chicken far behind the others is served too,
+// which a mere average of wishes would leave pressed against a taser's box.
+struct Voeu {
+    double x, y, ux, uy, poids;
+};
+
+cpVect servir(const std::vector<Voeu>& voeux, cpVect moyenne, double camX)
+{
+    auto accord = [&](double cx, double cy) {
+        double t = 0;
+        for (const Voeu& v : voeux) {
+            double dx = cx - v.x, dy = cy - v.y, d = std::hypot(dx, dy);
+            if (d > 0)
+                t += v.poids * (dx * v.ux + dy * v.uy) / d;
+        }
+        return t;
+    };
+    cpVect mieux = moyenne;
+    double meilleur = accord(moyenne.x, moyenne.y);
+    for (const Voeu& v : voeux)
+        for (double portee : {60.0, 200.0}) {
+            double cx = std::clamp(v.x + portee * v.ux, camX - 399.0, camX + 398.0);
+            double cy = std::clamp(v.y + portee * v.uy, -298.0, 299.0);
+            double t = accord(cx, cy);
+            if (t > meilleur + 1e-9) {
+                meilleur = t;
+                mieux = cpv(cx, cy);
+            }
+        }
+    return mieux;
+}
+
 // The controller every plan shares: each free chicken wants a velocity (along
 // its lane, braking for the waiting line, not running away from the rearmost,
-// stepping round grain), `j` frames ahead; the pointer goes where their wishes
-// average out. Chickens too fat to pass a taser are left behind.
+// stepping round grain), `j` frames ahead; the pointer goes where it serves
+// their wishes best. Chickens too fat to pass a taser are left behind.
 cpVect pointeur(const std::vector<Poule>& poules, size_t taille, const Autopilot::Plan& plan, double camX, int j,
                const std::vector<Item>& items, const std::vector<char>& pris)
 {
@@ -240,6 +278,8 @@ cpVect pointeur(const std::vector<Poule>& poules, size_t taille, const Autopilot
     // A waiting flock piles up and pushes its front forward: the bigger, the further back.
     double recul = 4 + std::min(40.0, 3.0 * taille);
     double sx = 0, sy = 0, n = 0;
+    std::vector<Voeu> voeux;
+    voeux.reserve(poules.size());
     for (const Poule& p : poules) {
         if (p.etat != 0 || p.tase >= 0 || p.r > TROP_GROS)
             continue;
@@ -306,14 +346,14 @@ cpVect pointeur(const std::vector<Poule>& poules, size_t taille, const Autopilot
         if (a > 1) {
             sx += VOTE * ax / a * w;
             sy += VOTE * ay / a * w;
+            voeux.push_back(Voeu{p.x, p.y, ax / a, ay / a, w * (VOEU_BASE + std::min(1.0, a / VOEU_PLEIN))});
         }
         n += w;
     }
     if (n == 0)
         return cpv(camX, 0);
-    double px = std::clamp(sx / n, camX - 399.0, camX + 398.0);
-    double py = std::clamp(sy / n, -298.0, 299.0);
-    return cpv(px, py);
+    cpVect moyenne = cpv(std::clamp(sx / n, camX - 399.0, camX + 398.0), std::clamp(sy / n, -298.0, 299.0));
+    return voeux.size() > 1 ? servir(voeux, moyenne, camX) : moyenne;
 }
 
 void pousser(Poule& p, cpVect cible)
@@ -548,8 +588,9 @@ void Autopilot::piloter(const Zeus& zeus, int& x, int& y)
     m.perte = COUT_PERTE / (1 + attente_ / 300.0);
     if (frame_++ % CHOIX_TOUS == 0) {
         double meilleur = 1e18;
+        const Plan suivi = plan_;
         for (const Plan& p : plans(m)) {
-            double c = evaluer(m, p) - constance(plan_, p);
+            double c = evaluer(m, p) - constance(suivi, p);
             if (c < meilleur) {
                 meilleur = c;
                 plan_ = p;
