@@ -76,6 +76,8 @@ struct Monde {
     std::vector<Danger> dangers;
     std::vector<Item> items;
     double camX;
+    // Past this x no hazard stands: a chicken there runs for the finish.
+    double libre = 0;
 };
 
 // The saw's state machine, run ahead on a copy.
@@ -190,6 +192,11 @@ Monde observer(const Zeus& zeus)
         m.poids = static_cast<double>(m.modele.size()) / MODELE;
         m.modele = choisis;
     }
+    for (auto& entree : zeus.rEntiteMap_) {
+        const Entitee* e = entree.second;
+        if (e->type == ETYPE_SCIE || e->type == ETYPE_TASER)
+            m.libre = std::max(m.libre, e->position.x + PORTEE_SCIE);
+    }
     // Only what the flock can meet within the horizon.
     double debut = arriere - PORTEE_SCIE - 10, fin = avant + HORIZON * VMAX * DT + PORTEE_SCIE + 10;
     for (auto& entree : zeus.rEntiteMap_) {
@@ -255,7 +262,7 @@ cpVect servir(const std::vector<Voeu>& voeux, cpVect moyenne, double camX)
 // its lane, braking for the waiting line, not running away from the rearmost,
 // stepping round grain), `j` frames ahead; the pointer goes where it serves
 // their wishes best. Chickens too fat to pass a taser are left behind.
-cpVect pointeur(const std::vector<Poule>& poules, size_t taille, const Autopilot::Plan& plan, double camX, int j,
+cpVect pointeur(const std::vector<Poule>& poules, size_t taille, const Autopilot::Plan& plan, double camX, double libre, int j,
                const std::vector<Item>& items, const std::vector<char>& pris)
 {
     double arriere = 1e9;
@@ -307,7 +314,7 @@ cpVect pointeur(const std::vector<Poule>& poules, size_t taille, const Autopilot
             p.x < plan.centre[prochain])
             vx = std::min(vx, freinage(plan.debut[prochain] - p.r - 6 - p.x, p.m));
         double avance = p.x - arriere - COHESION;
-        if (avance > 0)
+        if (avance > 0 && p.x - p.r < libre)
             vx = std::min(vx, std::max(0.0, VMAX - 3 * avance));
         double vy = freinage(voie - p.y, p.m);
         // Where the chicken's sideways run would end if turned now: too near an
@@ -468,7 +475,7 @@ double evaluer(const Monde& m, const Autopilot::Plan& plan)
         }
         if (j == HORIZON)
             break;
-        cpVect cible = pointeur(poules, m.poules.size(), plan, camX, j, m.items, pris);
+        cpVect cible = pointeur(poules, m.poules.size(), plan, camX, m.libre, j, m.items, pris);
         double somme = 0;
         int n = 0;
         for (Poule& p : poules) {
@@ -597,7 +604,7 @@ void Autopilot::piloter(const Zeus& zeus, int& x, int& y)
             }
         }
     }
-    cpVect cible = pointeur(m.poules, m.poules.size(), plan_, m.camX, 0, m.items, std::vector<char>(m.items.size(), 0));
+    cpVect cible = pointeur(m.poules, m.poules.size(), plan_, m.camX, m.libre, 0, m.items, std::vector<char>(m.items.size(), 0));
     x = std::clamp(static_cast<int>(std::lround(cible.x - m.camX + 400)), 0, 799);
     y = std::clamp(static_cast<int>(std::lround(300 - cible.y)), 0, 599);
 }
