@@ -182,7 +182,7 @@ Monde observer(const Zeus& zeus)
         arriere = std::min(arriere, p->position.x - r);
         avant = std::max(avant, p->position.x + r);
     }
-    const size_t MODELE = 8;
+    const size_t MODELE = 16;
     m.modele = m.poules;
     std::sort(m.modele.begin(), m.modele.end(), [](const Poule& a, const Poule& b) { return a.x < b.x; });
     if (m.modele.size() > MODELE) {
