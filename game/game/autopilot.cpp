@@ -262,8 +262,8 @@ cpVect servir(const std::vector<Voeu>& voeux, cpVect moyenne, double camX)
 // its lane, braking for the waiting line, not running away from the rearmost,
 // stepping round grain), `j` frames ahead; the pointer goes where it serves
 // their wishes best. Chickens too fat to pass a taser are left behind.
-cpVect pointeur(const std::vector<Poule>& poules, size_t taille, const Autopilot::Plan& plan, double camX, double libre, int j,
-               const std::vector<Item>& items, const std::vector<char>& pris)
+cpVect pointeur(const std::vector<Poule>& poules, size_t taille, const Autopilot::Plan& plan, double camX,
+               double libre, int j, const std::vector<Item>& items, const std::vector<char>& pris)
 {
     double arriere = 1e9;
     for (const Poule& p : poules)
@@ -604,7 +604,8 @@ void Autopilot::piloter(const Zeus& zeus, int& x, int& y)
             }
         }
     }
-    cpVect cible = pointeur(m.poules, m.poules.size(), plan_, m.camX, m.libre, 0, m.items, std::vector<char>(m.items.size(), 0));
+    cpVect cible =
+        pointeur(m.poules, m.poules.size(), plan_, m.camX, m.libre, 0, m.items, std::vector<char>(m.items.size(), 0));
     x = std::clamp(static_cast<int>(std::lround(cible.x - m.camX + 400)), 0, 799);
     y = std::clamp(static_cast<int>(std::lround(300 - cible.y)), 0, 599);
 }
