@@ -182,7 +182,7 @@ Monde observer(const Zeus& zeus)
         arriere = std::min(arriere, p->position.x - r);
         avant = std::max(avant, p->position.x + r);
     }
-    const size_t MODELE = 16;
+    const size_t MODELE = 12;
     m.modele = m.poules;
     std::sort(m.modele.begin(), m.modele.end(), [](const Poule& a, const Poule& b) { return a.x < b.x; });
     if (m.modele.size() > MODELE) {
@@ -215,6 +215,10 @@ Monde observer(const Zeus& zeus)
     return m;
 }
 
+// The look-ahead computes millions of lengths per choice; at these magnitudes
+// nothing overflows, and the library's hypot costs several times as much.
+inline double norme2D(double x, double y) { return std::sqrt(x * x + y * y); }
+
 double freinage(double distance, double masse)
 {
     // The speed from which a chicken still stops within `distance`, with some slack.
@@ -237,7 +241,7 @@ cpVect servir(const std::vector<Voeu>& voeux, cpVect moyenne, double camX)
     auto accord = [&](double cx, double cy) {
         double t = 0;
         for (const Voeu& v : voeux) {
-            double dx = cx - v.x, dy = cy - v.y, d = std::hypot(dx, dy);
+            double dx = cx - v.x, dy = cy - v.y, d = norme2D(dx, dy);
             if (d > 0)
                 t += v.poids * (dx * v.ux + dy * v.uy) / d;
         }
@@ -341,13 +345,13 @@ cpVect pointeur(const std::vector<Poule>& poules, size_t taille, const Autopilot
             vy = -std::copysign(VMAX, p.y);
             w += bord * bord / 25;
         }
-        double norme = std::hypot(vx, vy);
+        double norme = norme2D(vx, vy);
         if (norme > VMAX) {
             vx *= VMAX / norme;
             vy *= VMAX / norme;
         }
         double ax = vx - p.vx, ay = vy - p.vy;
-        double a = std::hypot(ax, ay);
+        double a = norme2D(ax, ay);
         sx += p.x * w;
         sy += p.y * w;
         if (a > 1) {
@@ -371,7 +375,7 @@ void pousser(Poule& p, cpVect cible)
         return;
     }
     double dx = cible.x - p.x, dy = cible.y - p.y;
-    double d = std::hypot(dx, dy);
+    double d = norme2D(dx, dy);
     if (d > 0) {
         p.vx += dx / d * POUSSEE / p.m;
         p.vy += dy / d * POUSSEE / p.m;
@@ -379,7 +383,7 @@ void pousser(Poule& p, cpVect cible)
     static const double amorti = std::pow(0.95, DT);
     p.vx *= amorti;
     p.vy *= amorti;
-    double v = std::hypot(p.vx, p.vy);
+    double v = norme2D(p.vx, p.vy);
     if (v > VMAX) {
         p.vx *= VMAX / v;
         p.vy *= VMAX / v;
@@ -442,7 +446,7 @@ double evaluer(const Monde& m, const Autopilot::Plan& plan)
                     continue;
                 pris[k] = 1;
                 // Grain and eggs do not give way: the chicken bounces off.
-                double d = std::hypot(dx, dy);
+                double d = norme2D(dx, dy);
                 double vn = d > 0 ? (p.vx * dx + p.vy * dy) / d : 0;
                 if (vn < 0) {
                     p.vx -= 1.5 * vn * dx / d;
