@@ -192,16 +192,13 @@ Monde observer(const Zeus& zeus)
         m.poids = static_cast<double>(m.modele.size()) / MODELE;
         m.modele = choisis;
     }
-    for (auto& entree : zeus.rEntiteMap_) {
-        const Entitee* e = entree.second;
-        if (e->type == ETYPE_SCIE || e->type == ETYPE_TASER)
-            m.libre = std::max(m.libre, e->position.x + PORTEE_SCIE);
-    }
     // Only what the flock can meet within the horizon.
     double debut = arriere - PORTEE_SCIE - 10, fin = avant + HORIZON * VMAX * DT + PORTEE_SCIE + 10;
     for (auto& entree : zeus.rEntiteMap_) {
         Entitee* e = entree.second;
         double x = e->position.x;
+        if (e->type == ETYPE_SCIE || e->type == ETYPE_TASER)
+            m.libre = std::max(m.libre, x + PORTEE_SCIE);
         if (e->aSupprimer || x < debut || x > fin + (e->type == ETYPE_GRAIN || e->type == ETYPE_OEUF) * HORIZON * TAPIS)
             continue;
         if (e->type == ETYPE_SCIE)
@@ -215,9 +212,11 @@ Monde observer(const Zeus& zeus)
     return m;
 }
 
-// The look-ahead computes millions of lengths per choice; at these magnitudes
-// nothing overflows, and the library's hypot costs several times as much.
-inline double norme2D(double x, double y) { return std::sqrt(x * x + y * y); }
+// A point of the belt kept inside the 800 x 600 view centred on camX.
+cpVect dansVue(double x, double y, double camX)
+{
+    return cpv(std::clamp(x, camX - 399.0, camX + 398.0), std::clamp(y, -298.0, 299.0));
+}
 
 double freinage(double distance, double masse)
 {
@@ -238,10 +237,12 @@ struct Voeu {
 
 cpVect servir(const std::vector<Voeu>& voeux, cpVect moyenne, double camX)
 {
+    // cpvlength, not hypot, throughout: the look-ahead takes millions of lengths
+    // per choice, and hypot costs several times as much.
     auto accord = [&](double cx, double cy) {
         double t = 0;
         for (const Voeu& v : voeux) {
-            double dx = cx - v.x, dy = cy - v.y, d = norme2D(dx, dy);
+            double dx = cx - v.x, dy = cy - v.y, d = cpvlength(cpv(dx, dy));
             if (d > 0)
                 t += v.poids * (dx * v.ux + dy * v.uy) / d;
         }
@@ -251,12 +252,11 @@ cpVect servir(const std::vector<Voeu>& voeux, cpVect moyenne, double camX)
     double meilleur = accord(moyenne.x, moyenne.y);
     for (const Voeu& v : voeux)
         for (double portee : {60.0, 200.0}) {
-            double cx = std::clamp(v.x + portee * v.ux, camX - 399.0, camX + 398.0);
-            double cy = std::clamp(v.y + portee * v.uy, -298.0, 299.0);
-            double t = accord(cx, cy);
+            cpVect c = dansVue(v.x + portee * v.ux, v.y + portee * v.uy, camX);
+            double t = accord(c.x, c.y);
             if (t > meilleur + 1e-9) {
                 meilleur = t;
-                mieux = cpv(cx, cy);
+                mieux = c;
             }
         }
     return mieux;
@@ -284,7 +284,7 @@ cpVect pointeur(const std::vector<Poule>& poules, size_t taille, const Autopilot
             }
         if (n == 0)
             return cpv(camX, 0);
-        return cpv(std::clamp(sx / n, camX - 399.0, camX + 398.0), sy >= 0 ? 299.0 : -298.0);
+        return dansVue(sx / n, sy >= 0 ? 299.0 : -298.0, camX);
     }
     // A waiting flock piles up and pushes its front forward: the bigger, the further back.
     double recul = 4 + std::min(40.0, 3.0 * taille);
@@ -345,13 +345,13 @@ cpVect pointeur(const std::vector<Poule>& poules, size_t taille, const Autopilot
             vy = -std::copysign(VMAX, p.y);
             w += bord * bord / 25;
         }
-        double norme = norme2D(vx, vy);
+        double norme = cpvlength(cpv(vx, vy));
         if (norme > VMAX) {
             vx *= VMAX / norme;
             vy *= VMAX / norme;
         }
         double ax = vx - p.vx, ay = vy - p.vy;
-        double a = norme2D(ax, ay);
+        double a = cpvlength(cpv(ax, ay));
         sx += p.x * w;
         sy += p.y * w;
         if (a > 1) {
@@ -363,7 +363,7 @@ cpVect pointeur(const std::vector<Poule>& poules, size_t taille, const Autopilot
     }
     if (n == 0)
         return cpv(camX, 0);
-    cpVect moyenne = cpv(std::clamp(sx / n, camX - 399.0, camX + 398.0), std::clamp(sy / n, -298.0, 299.0));
+    cpVect moyenne = dansVue(sx / n, sy / n, camX);
     return voeux.size() > 1 ? servir(voeux, moyenne, camX) : moyenne;
 }
 
@@ -375,7 +375,7 @@ void pousser(Poule& p, cpVect cible)
         return;
     }
     double dx = cible.x - p.x, dy = cible.y - p.y;
-    double d = norme2D(dx, dy);
+    double d = cpvlength(cpv(dx, dy));
     if (d > 0) {
         p.vx += dx / d * POUSSEE / p.m;
         p.vy += dy / d * POUSSEE / p.m;
@@ -383,7 +383,7 @@ void pousser(Poule& p, cpVect cible)
     static const double amorti = std::pow(0.95, DT);
     p.vx *= amorti;
     p.vy *= amorti;
-    double v = norme2D(p.vx, p.vy);
+    double v = cpvlength(cpv(p.vx, p.vy));
     if (v > VMAX) {
         p.vx *= VMAX / v;
         p.vy *= VMAX / v;
@@ -446,7 +446,7 @@ double evaluer(const Monde& m, const Autopilot::Plan& plan)
                     continue;
                 pris[k] = 1;
                 // Grain and eggs do not give way: the chicken bounces off.
-                double d = norme2D(dx, dy);
+                double d = cpvlength(cpv(dx, dy));
                 double vn = d > 0 ? (p.vx * dx + p.vy * dy) / d : 0;
                 if (vn < 0) {
                     p.vx -= 1.5 * vn * dx / d;
