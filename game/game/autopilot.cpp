@@ -37,6 +37,7 @@ const double ESQUIVE_X = 40;
 const double ESQUIVE_Y = 6;
 // Too fat to pass a taser's box and live: the flock goes on without it.
 const double TROP_GROS = 60;
+const double ECART_TASER = 60;
 
 const double COUT_PERTE = 5000;
 const double COUT_STUN = 300;
@@ -301,6 +302,13 @@ cpVect pointeur(const std::vector<Poule>& poules, size_t taille, const Autopilot
             if (p.x - p.r < plan.fin[k])
                 prochain = k;
         }
+        // A taser's box face inside the hazard before it: the chicken could never
+        // get past that hazard in its lane, so past its centre it takes the taser's.
+        if (prochain + 1 < plan.n && plan.taser[prochain + 1] && p.x > plan.centre[prochain] &&
+            plan.debut[prochain + 1] - plan.fin[prochain] < 2 * p.r + ECART_TASER) {
+            ++prochain;
+            voie = plan.voie[prochain];
+        }
         // A fat chicken needs the outer part of the lane to pass a taser's box.
         if (prochain < plan.n && plan.taser[prochain])
             voie = std::copysign(std::min(185.0, std::max(std::fabs(voie), 100 + p.r + 12)), voie);
@@ -522,6 +530,10 @@ std::vector<Autopilot::Plan> plans(const Monde& m)
         base.fin[base.n] = static_cast<float>(d.x + portee);
         voies.push_back(d.scie ? std::vector<float>{-125, 0, 125} : std::vector<float>{-140, 140});
         base.taser[base.n] = !d.scie;
+        // The middle of the belt past a saw leads into a taser's box right behind it.
+        if (base.taser[base.n] && base.n > 0 && !base.taser[base.n - 1] &&
+            base.debut[base.n] - base.fin[base.n - 1] < 2 * 20 + ECART_TASER)
+            voies[base.n - 1] = {-125, 125};
         ++base.n;
     }
     // The flock packed in a lane about 100 wide: a gap shorter than that cannot hold it.
