@@ -33,7 +33,7 @@ const double VOEU_BASE = 0.1;
 const double VOEU_PLEIN = 100;
 const double COHESION = 120;
 // Grain this far ahead in x, and this close across, is stepped round.
-const double ESQUIVE_X = 40;
+const double ESQUIVE_X = 80;
 const double ESQUIVE_Y = 6;
 // Too fat to pass a taser's box and live: the flock goes on without it.
 const double TROP_GROS = 60;
@@ -42,7 +42,9 @@ const double ECART_TASER = 60;
 const double COUT_PERTE = 5000;
 const double COUT_STUN = 300;
 const double COUT_BOITE = 300;
-const double COUT_GRAIN = 60;
+// Each grain makes a chicken heavier, so slower to turn, and wider in the lanes:
+// at the harder levels that decides later crossings the look-ahead cannot see.
+const double COUT_GRAIN = 400;
 const double GAIN_OEUF = 400;
 
 struct Poule {
