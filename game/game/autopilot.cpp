@@ -37,7 +37,11 @@ const double ESQUIVE_X = 80;
 const double ESQUIVE_Y = 6;
 // Too fat to pass a taser's box and live: the flock goes on without it.
 const double TROP_GROS = 60;
+// A taser's box that begins this close behind a hazard, past a chicken's width,
+// leaves no room to change lanes between the two.
 const double ECART_TASER = 60;
+// A chicken that has eaten a grain, for choices made for the whole flock.
+const double LARGEUR_POULE = 40;
 
 const double COUT_PERTE = 5000;
 const double COUT_STUN = 300;
@@ -304,8 +308,8 @@ cpVect pointeur(const std::vector<Poule>& poules, size_t taille, const Autopilot
             if (p.x - p.r < plan.fin[k])
                 prochain = k;
         }
-        // A taser's box face inside the hazard before it: the chicken could never
-        // get past that hazard in its lane, so past its centre it takes the taser's.
+        // A taser's box right behind the next hazard: the chicken would meet the box
+        // before it got past that hazard in its lane, so past its centre it takes the taser's.
         if (prochain + 1 < plan.n && plan.taser[prochain + 1] && p.x > plan.centre[prochain] &&
             plan.debut[prochain + 1] - plan.fin[prochain] < 2 * p.r + ECART_TASER) {
             ++prochain;
@@ -534,7 +538,7 @@ std::vector<Autopilot::Plan> plans(const Monde& m)
         base.taser[base.n] = !d.scie;
         // The middle of the belt past a saw leads into a taser's box right behind it.
         if (base.taser[base.n] && base.n > 0 && !base.taser[base.n - 1] &&
-            base.debut[base.n] - base.fin[base.n - 1] < 2 * 20 + ECART_TASER)
+            base.debut[base.n] - base.fin[base.n - 1] < LARGEUR_POULE + ECART_TASER)
             voies[base.n - 1] = {-125, 125};
         ++base.n;
     }
