@@ -37,8 +37,7 @@ const double ESQUIVE_X = 80;
 const double ESQUIVE_Y = 6;
 // Too fat to pass a taser's box and live: the flock goes on without it.
 const double TROP_GROS = 60;
-// A taser's box that begins this close behind a hazard, past a chicken's width,
-// leaves no room to change lanes between the two.
+// Room, past a chicken's width, to change lanes between a hazard and a taser's box.
 const double ECART_TASER = 60;
 // A chicken that has eaten a grain, for choices made for the whole flock.
 const double LARGEUR_POULE = 40;
@@ -233,6 +232,13 @@ double freinage(double distance, double masse)
     return std::copysign(std::min(VMAX, v), distance);
 }
 
+// Whether a taser's box begins right behind hazard k, too close for a chicken
+// `largeur` wide to change lanes between the two.
+bool boiteDerriere(const Autopilot::Plan& plan, int k, double largeur)
+{
+    return k + 1 < plan.n && plan.taser[k + 1] && plan.debut[k + 1] - plan.fin[k] < largeur + ECART_TASER;
+}
+
 // Where the pointer serves the chickens' wishes best: each chicken is pushed
 // straight at the pointer, so the point is chosen among those that would push
 // one of them exactly as it wishes (or the wishes' average), by how well the
@@ -308,10 +314,9 @@ cpVect pointeur(const std::vector<Poule>& poules, size_t taille, const Autopilot
             if (p.x - p.r < plan.fin[k])
                 prochain = k;
         }
-        // A taser's box right behind the next hazard: the chicken would meet the box
-        // before it got past that hazard in its lane, so past its centre it takes the taser's.
-        if (prochain + 1 < plan.n && plan.taser[prochain + 1] && p.x > plan.centre[prochain] &&
-            plan.debut[prochain + 1] - plan.fin[prochain] < 2 * p.r + ECART_TASER) {
+        // The chicken would meet such a box before it got past the hazard in its
+        // lane, so past the hazard's centre it takes the taser's.
+        if (boiteDerriere(plan, prochain, 2 * p.r) && p.x > plan.centre[prochain]) {
             ++prochain;
             voie = plan.voie[prochain];
         }
@@ -536,11 +541,11 @@ std::vector<Autopilot::Plan> plans(const Monde& m)
         base.fin[base.n] = static_cast<float>(d.x + portee);
         voies.push_back(d.scie ? std::vector<float>{-125, 0, 125} : std::vector<float>{-140, 140});
         base.taser[base.n] = !d.scie;
-        // The middle of the belt past a saw leads into a taser's box right behind it.
-        if (base.taser[base.n] && base.n > 0 && !base.taser[base.n - 1] &&
-            base.debut[base.n] - base.fin[base.n - 1] < LARGEUR_POULE + ECART_TASER)
-            voies[base.n - 1] = {-125, 125};
         ++base.n;
+        // The middle of the belt past a saw leads into such a box.
+        int k = base.n - 2;
+        if (k >= 0 && !base.taser[k] && boiteDerriere(base, k, LARGEUR_POULE))
+            voies[k] = {-125, 125};
     }
     // The flock packed in a lane about 100 wide: a gap shorter than that cannot hold it.
     double surface = 0;
