@@ -22,6 +22,11 @@ const int PAS = 30;
 
 // The player's own: how far ahead it looks, how often it chooses, how wide a berth.
 const int HORIZON = 150;
+// At the hardest level the saws stand so close that no flock passes their
+// clusters together: the player saves one chicken, the front one, and looks
+// further ahead for it, as one chicken is cheap to look ahead for.
+const float DIFFICULTE_MENEUR = 1.0f;
+const int HORIZON_MENEUR = 200;
 const int CHOIX_TOUS = 4;
 const double MARGE_SCIE = 10;
 const double MARGE_TASER = 4;
@@ -55,6 +60,7 @@ struct Poule {
     int tase;
     int grains;
     int etat; // 0 on the belt, 1 lost, 2 finished
+    int id;
 };
 
 struct Danger {
@@ -71,6 +77,7 @@ struct Item {
 };
 
 struct Monde {
+    int horizon = HORIZON;
     // What losing a chicken costs: less after a long wait, as a player who
     // has waited long enough takes a chance.
     double perte = COUT_PERTE;
@@ -135,25 +142,25 @@ void avancerScie(Scie::ETAT& etat, float& duree, float& parcouru, double& y, int
     }
 }
 
-Danger prevoirScie(const Scie& s)
+Danger prevoirScie(const Scie& s, int horizon)
 {
     Danger d{s.position.x, true, {}, {}};
     Scie::ETAT etat = s.etat;
     float duree = s.dureeEtat, parcouru = s.parcouru;
     double y = s.position.y;
-    for (int j = 0; j <= HORIZON; ++j) {
+    for (int j = 0; j <= horizon; ++j) {
         d.y.push_back(y);
         avancerScie(etat, duree, parcouru, y, s.longueur, s.vitesse, s.iOrientation);
     }
     return d;
 }
 
-Danger prevoirTaser(const Taser& t)
+Danger prevoirTaser(const Taser& t, int horizon)
 {
     Danger d{t.position.x, false, {}, {}};
     Taser::TETAT etat = t.etat;
     int duree = t.dureeEtat;
-    for (int j = 0; j <= HORIZON; ++j) {
+    for (int j = 0; j <= horizon; ++j) {
         duree += PAS;
         if (etat == Taser::TETAT_INACTIF && duree >= 5000) {
             etat = Taser::TETAT_PREPARATION;
@@ -170,9 +177,10 @@ Danger prevoirTaser(const Taser& t)
     return d;
 }
 
-Monde observer(const Zeus& zeus)
+Monde observer(const Zeus& zeus, int horizon)
 {
     Monde m;
+    m.horizon = horizon;
     m.camX = zeus.fCamCenterX_;
     double arriere = 1e9, avant = -1e9;
     for (auto& entree : zeus.rEntiteMap_) {
@@ -184,7 +192,7 @@ Monde observer(const Zeus& zeus)
         cpVect v = cpBodyGetVel(b);
         double r = p->getTaille();
         m.poules.push_back(Poule{p->position.x, p->position.y, v.x, v.y, r, cpBodyGetMass(b), p->isTase,
-                                 static_cast<int>(std::lround((r - 10) / 10)), 0});
+                                 static_cast<int>(std::lround((r - 10) / 10)), 0, p->id});
         arriere = std::min(arriere, p->position.x - r);
         avant = std::max(avant, p->position.x + r);
     }
@@ -199,18 +207,18 @@ Monde observer(const Zeus& zeus)
         m.modele = choisis;
     }
     // Only what the flock can meet within the horizon.
-    double debut = arriere - PORTEE_SCIE - 10, fin = avant + HORIZON * VMAX * DT + PORTEE_SCIE + 10;
+    double debut = arriere - PORTEE_SCIE - 10, fin = avant + horizon * VMAX * DT + PORTEE_SCIE + 10;
     for (auto& entree : zeus.rEntiteMap_) {
         Entitee* e = entree.second;
         double x = e->position.x;
         if (e->type == ETYPE_SCIE || e->type == ETYPE_TASER)
             m.libre = std::max(m.libre, x + PORTEE_SCIE);
-        if (e->aSupprimer || x < debut || x > fin + (e->type == ETYPE_GRAIN || e->type == ETYPE_OEUF) * HORIZON * TAPIS)
+        if (e->aSupprimer || x < debut || x > fin + (e->type == ETYPE_GRAIN || e->type == ETYPE_OEUF) * horizon * TAPIS)
             continue;
         if (e->type == ETYPE_SCIE)
-            m.dangers.push_back(prevoirScie(*static_cast<Scie*>(e)));
+            m.dangers.push_back(prevoirScie(*static_cast<Scie*>(e), horizon));
         else if (e->type == ETYPE_TASER)
-            m.dangers.push_back(prevoirTaser(*static_cast<Taser*>(e)));
+            m.dangers.push_back(prevoirTaser(*static_cast<Taser*>(e), horizon));
         else if (e->type == ETYPE_GRAIN || e->type == ETYPE_OEUF)
             m.items.push_back(Item{x, e->position.y, e->type == ETYPE_OEUF});
     }
@@ -420,7 +428,7 @@ double evaluer(const Monde& m, const Autopilot::Plan& plan)
     std::vector<char> bloque(poules.size() * m.dangers.size(), 0);
     double cout = 0;
     double camX = m.camX;
-    for (int j = 0; j <= HORIZON; ++j) {
+    for (int j = 0; j <= m.horizon; ++j) {
         double decalage = TAPIS * j;
         for (size_t i = 0; i < poules.size(); ++i) {
             Poule& p = poules[i];
@@ -493,10 +501,10 @@ double evaluer(const Monde& m, const Autopilot::Plan& plan)
                 cout += perte;
             } else if (p.x >= ARRIVEE) {
                 p.etat = 2;
-                cout -= (HORIZON - j) * VMAX * DT * m.poids;
+                cout -= (m.horizon - j) * VMAX * DT * m.poids;
             }
         }
-        if (j == HORIZON)
+        if (j == m.horizon)
             break;
         cpVect cible = pointeur(poules, m.poules.size(), plan, camX, m.libre, j, m.items, pris);
         double somme = 0;
@@ -534,7 +542,7 @@ std::vector<Autopilot::Plan> plans(const Monde& m)
         double portee = d.scie ? PORTEE_SCIE : PORTEE_TASER;
         if (d.x + portee < arriere)
             continue;
-        if (d.x - portee > avant + HORIZON * VMAX * DT || base.n == Autopilot::Plan::HAZARDS)
+        if (d.x - portee > avant + m.horizon * VMAX * DT || base.n == Autopilot::Plan::HAZARDS)
             break;
         base.debut[base.n] = static_cast<float>(d.x - portee);
         base.centre[base.n] = static_cast<float>(d.x);
@@ -601,13 +609,15 @@ double constance(const Autopilot::Plan& avant, const Autopilot::Plan& p)
 
 void Autopilot::piloter(const Zeus& zeus, int& x, int& y)
 {
-    Monde m = observer(zeus);
+    bool seul = zeus.fDifficultee_ >= DIFFICULTE_MENEUR;
+    Monde m = observer(zeus, seul ? HORIZON_MENEUR : HORIZON);
     if (m.poules.empty()) {
         x = 400;
         y = 300;
         frame_ = 0;
         record_ = 0;
         attente_ = 0;
+        meneur_ = -1;
         return;
     }
     double avant = -1e9;
@@ -618,6 +628,23 @@ void Autopilot::piloter(const Zeus& zeus, int& x, int& y)
         attente_ = 0;
     } else {
         ++attente_;
+    }
+    if (seul) {
+        // The same chicken while it lasts and can pass a taser's box; then the front one.
+        const Poule* choisi = nullptr;
+        for (const Poule& p : m.poules)
+            if (p.r <= TROP_GROS && p.id == meneur_)
+                choisi = &p;
+        if (!choisi)
+            for (const Poule& p : m.poules)
+                if (p.r <= TROP_GROS && (!choisi || p.x > choisi->x))
+                    choisi = &p;
+        if (choisi) {
+            meneur_ = choisi->id;
+            m.poules = {*choisi};
+            m.modele = m.poules;
+            m.poids = 1;
+        }
     }
     m.perte = COUT_PERTE / (1 + attente_ / 300.0);
     if (frame_++ % CHOIX_TOUS == 0) {

@@ -8,6 +8,7 @@
 // the saws' and tasers' state machines run ahead exactly, the chickens as bodies
 // pushed towards the pointer. The plan that loses nothing and goes furthest
 // steers until the next choice. Chickens too fat to pass a taser are left behind.
+// At the hardest level it plays for one chicken and lets the others follow.
 // Deterministic: the same world gives the same pointer.
 class Zeus;
 
@@ -38,4 +39,6 @@ private:
     // The front of the flock at its furthest, and the frames since it got there.
     double record_ = 0;
     int attente_ = 0;
+    // The chicken saved at the hardest level.
+    int meneur_ = -1;
 };
