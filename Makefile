@@ -52,7 +52,7 @@ bench: deps
 	done
 
 # The autopilot plays ten minutes (20,000 frames) at F1 to F10 with seeds 1, 2
-# and 3: chickens made, finished, lost, per difficulty (the table in README.md).
+# and 3: chickens made, finished, lost, per difficulty (the table in docs/measurements.md).
 curve: build
 	JOBS=$(JOBS) bash tools/headless/difficulty_curve.sh $(BUILD)/tools/headless/plumfall-headless
 
