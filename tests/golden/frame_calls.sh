@@ -5,6 +5,7 @@
 set -euo pipefail
 build=$(cd "$1" && pwd)
 here=$(cd "$(dirname "$0")" && pwd)
+. "$here/compare.sh"
 expected=$here/frame_calls
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -16,7 +17,7 @@ if [ "${2:-}" = --record ]; then
   exit 0
 fi
 status=0
-diff -u "$expected/digests.txt" "$work/digests.txt" | head -n 40 || status=1
+first_difference digests.txt "$expected/digests.txt" "$work/digests.txt" || status=1
 gzip -dc "$expected/sample.txt.gz" | diff -u - "$work/sample.txt" | head -n 80 || status=1
 [ $status = 0 ] && echo "300 frames: the same calls" || echo "the frame's calls differ from the recording"
 exit $status
