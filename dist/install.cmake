@@ -23,10 +23,19 @@ configure_file(${CMAKE_SOURCE_DIR}/dist/plumfall.metainfo.xml.in
   ${CMAKE_BINARY_DIR}/dist/${PLUMFALL_APP_ID}.metainfo.xml @ONLY)
 install(FILES ${CMAKE_BINARY_DIR}/dist/${PLUMFALL_APP_ID}.metainfo.xml DESTINATION share/metainfo)
 install(DIRECTORY ${CMAKE_BINARY_DIR}/icons/ DESTINATION share/icons/hicolor)
+# Each manual page takes its OPTIONS from its program's --help.
+set(pages "")
 foreach(page plumfall plumfall-console plumfall-headless)
-  configure_file(${CMAKE_SOURCE_DIR}/dist/man/${page}.6.in ${CMAKE_BINARY_DIR}/dist/${page}.6 @ONLY)
-  install(FILES ${CMAKE_BINARY_DIR}/dist/${page}.6 DESTINATION share/man/man6)
+  set(out ${CMAKE_BINARY_DIR}/dist/${page}.6)
+  add_custom_command(OUTPUT ${out}
+    COMMAND sh ${CMAKE_SOURCE_DIR}/dist/man/manpage.sh $<TARGET_FILE:${page}>
+      ${CMAKE_SOURCE_DIR}/dist/man/${page}.6.in ${out} ${PROJECT_VERSION}
+    DEPENDS ${page} ${CMAKE_SOURCE_DIR}/dist/man/${page}.6.in ${CMAKE_SOURCE_DIR}/dist/man/manpage.sh
+    COMMENT "Manual page ${page}(6), its options from ${page} --help")
+  list(APPEND pages ${out})
+  install(FILES ${out} DESTINATION share/man/man6)
 endforeach()
+add_custom_target(manpages ALL DEPENDS ${pages})
 
 # The Debian package: /usr, dependencies read from the programs' libraries by
 # dpkg-shlibdeps. Two needs are not linked: the font the game asks for as

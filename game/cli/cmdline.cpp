@@ -26,8 +26,9 @@ bool readIntArg(const char* text, int lo, int hi, int& out)
     return true;
 }
 
-CommandLine::CommandLine(const char* program, const char* synopsis, std::vector<OptionSpec> options)
-    : program_(program), synopsis_(synopsis), options_(std::move(options))
+CommandLine::CommandLine(const char* program, const char* synopsis, std::vector<OptionSpec> options,
+                         std::vector<HelpSection> sections)
+    : program_(program), synopsis_(synopsis), options_(std::move(options)), sections_(std::move(sections))
 {
 }
 
@@ -39,17 +40,59 @@ const OptionSpec* CommandLine::find(const std::string& name) const
     return nullptr;
 }
 
-void CommandLine::printUsage(std::FILE* out) const
+namespace {
+
+// "  name  text", the text from column 25 and wrapped before column 80; a name
+// too long for its column stands on a line of its own.
+void printEntry(std::FILE* out, const std::string& name, const char* text)
+{
+    const size_t column = 25, width = 79;
+    std::fprintf(out, "  %s", name.c_str());
+    size_t at = 2 + name.size();
+    if (at + 2 > column) {
+        std::fputc('\n', out);
+        at = 0;
+    }
+    std::fprintf(out, "%*s", int(column - at), "");
+    at = column;
+    const char* word = text;
+    while (*word) {
+        size_t len = std::strcspn(word, " ");
+        if (at > column && at + 1 + len > width) {
+            std::fprintf(out, "\n%*s", int(column), "");
+            at = column;
+        } else if (at > column) {
+            std::fputc(' ', out);
+            ++at;
+        }
+        std::fwrite(word, 1, len, out);
+        at += len;
+        word += len;
+        word += std::strspn(word, " ");
+    }
+    std::fputc('\n', out);
+}
+
+} // namespace
+
+void CommandLine::printUsage(std::FILE* out, bool full) const
 {
     std::fprintf(out, "usage: %s %s\n", program_, synopsis_);
     for (const OptionSpec& o : options_) {
         std::string left = o.name;
         if (o.value)
             left += o.valueOptional ? std::string(" [") + o.value + "]" : std::string(" ") + o.value;
-        std::fprintf(out, "  %-22s %s\n", left.c_str(), o.help);
+        printEntry(out, left, o.help);
     }
-    std::fprintf(out, "  %-22s %s\n  %-22s %s\n", "--help", "show this help and exit", "--version",
-                 "show the version and exit");
+    printEntry(out, "-h, --help", "show this help and exit");
+    printEntry(out, "--version", "show the version and exit");
+    if (!full)
+        return;
+    for (const HelpSection& section : sections_) {
+        std::fprintf(out, "\n%s:\n", section.title);
+        for (const auto& entry : section.entries)
+            printEntry(out, entry.first, entry.second);
+    }
 }
 
 int CommandLine::parse(int argc, char** argv, const Handler& take, std::vector<std::string>* positional) const
@@ -62,7 +105,7 @@ int CommandLine::parse(int argc, char** argv, const Handler& take, std::vector<s
     for (int i = 1; i < argc; ++i) {
         std::string word = argv[i];
         if (word == "--help" || word == "-h") {
-            printUsage(stdout);
+            printUsage(stdout, true);
             return 0;
         }
         if (word == "--version") {

@@ -62,6 +62,14 @@ bool tryFolder(const std::string& folder, DataFolder& out)
 
 } // namespace
 
+const std::pair<const char*, const char*> kDataFolderHelp = {
+    "/usr/share/games/plumfall",
+    "the game data (script.lua, its pictures and sounds): share/games/plumfall beside the program's folder, this one"
+    " for /usr/games; else the build's run folder, for a program started where it was built. A folder given with"
+    " --data or PLUMFALL_DATA is the only one tried"};
+const std::pair<const char*, const char*> kDataVariableHelp = {"PLUMFALL_DATA",
+                                                               "the data folder, when --data is not given"};
+
 std::string executableFolder()
 {
     char buf[PATH_MAX];

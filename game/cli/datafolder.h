@@ -2,6 +2,7 @@
 // Where the game data is: the folder holding "script.lua", found without
 // depending on the directory the program was started in.
 #include <string>
+#include <utility>
 #include <vector>
 
 struct DataFolder {
@@ -26,3 +27,8 @@ std::string dataFolderProblem(const char* program, const DataFolder& found);
 
 // The folder of the running executable (/proc/self/exe); empty if unknown.
 std::string executableFolder();
+
+// The --help entries that say where the data is looked for (a "files" entry)
+// and what PLUMFALL_DATA does (an "environment" entry), for every program.
+extern const std::pair<const char*, const char*> kDataFolderHelp;
+extern const std::pair<const char*, const char*> kDataVariableHelp;

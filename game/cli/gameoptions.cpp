@@ -1,18 +1,53 @@
 #include "game/cli/gameoptions.h"
 
 #include "game/cli/cmdline.h"
+#include "game/cli/datafolder.h"
 
 int parseGameOptions(int argc, char** argv, GameOptions& out)
 {
     CommandLine line("plumfall", "[options]",
                      {
                          {"--data", "DIR", "read the game data from DIR"},
-                         {"--scale", "N", "window N times 800x600 (1 to 8)"},
+                         {"--scale", "N", "a window N times 800x600 (1 to 8)"},
                          {"--fullscreen", nullptr, "fill the screen, picture kept at 4:3"},
                          {"--mute", nullptr, "start with no music and no sound effects"},
                          {"--volume", "0..100", "sound level"},
                          {"--demo", "1..10", "the game plays itself at that difficulty (default 1)", true},
                          {"--frames", "N", "play N frames, then exit 0"},
+                     },
+                     {
+                         {"keys",
+                          {
+                              {"F1..F10", "choose the difficulty, F1 the easiest; the first key pressed holds for"
+                                          " the whole run"},
+                              {"F11", "full screen or window, remembered for the next start"},
+                              {"M", "sound on or off, remembered for the next start"},
+                          }},
+                         {"files",
+                          {
+                              {"$XDG_CONFIG_HOME/plumfall/settings",
+                               "what F11 and M last chose (~/.config/plumfall/settings when XDG_CONFIG_HOME is"
+                               " unset or not absolute), written when one of them is pressed"},
+                              kDataFolderHelp,
+                          }},
+                         {"environment",
+                          {
+                              kDataVariableHelp,
+                              {"XDG_CONFIG_HOME", "the folder that holds plumfall/settings, when it is an absolute path"},
+                              {"HOME", "the settings are in ~/.config otherwise"},
+                              {"DISPLAY", "the X display the window opens on"},
+                              {"SDL_VIDEODRIVER", "the SDL video driver (x11 unless another is named); it must give"
+                                                  " OpenGL"},
+                              {"SDL_AUDIODRIVER", "the SDL audio driver; without a working one the game is silent"},
+                          }},
+                         {"exit status",
+                          {
+                              {"0", "the window was closed, --frames ended the game, or --help or --version"},
+                              {"1", "no game data, no X display, or SDL's video could not start; one line on"
+                                    " standard error says which"},
+                              {"2", "the command line was refused (one line, then the usage, on standard error),"
+                                    " or no OpenGL window could be opened"},
+                          }},
                      });
     GameOptions o;
     int status = line.parse(argc, argv, [&](const std::string& name, const char* v, std::string& error) {

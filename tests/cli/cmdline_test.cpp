@@ -34,6 +34,7 @@ TEST(GameOptions, HelpAndVersionEndWithZero)
     std::string out = testing::internal::GetCapturedStdout();
     EXPECT_NE(out.find("usage: plumfall"), std::string::npos);
     EXPECT_NE(out.find("--scale N"), std::string::npos);
+    EXPECT_NE(out.find("\nkeys:\n  F1..F10 "), std::string::npos) << out;
     EXPECT_NE(out.find("plumfall 1."), std::string::npos);
 }
 
@@ -48,6 +49,7 @@ TEST(GameOptions, BadLinesEndWithTwoAndTheReason)
         std::string err = testing::internal::GetCapturedStderr();
         EXPECT_EQ(err.rfind("plumfall: ", 0), 0u) << err;
         EXPECT_NE(err.find("usage: plumfall"), std::string::npos);
+        EXPECT_EQ(err.find("keys:"), std::string::npos) << "a refusal shows the options only";
     }
 }
 

@@ -83,8 +83,36 @@ void traceNewLines(const COMMANDECONSOLE* console, size_t& seen)
 
 int main(int argc, char** argv)
 {
-    CommandLine line("plumfall-console", "[options] [commands.txt|-] [script.lua]",
-                     {{"--data", "DIR", "read the game data from DIR"}});
+    CommandLine line(
+        "plumfall-console", "[options] [commands.txt|-] [script.lua]", {{"--data", "DIR", "read the game data from DIR"}},
+        {
+            {"keys",
+             {
+                 {"Return", "run the command line"},
+                 {"Backspace", "erase the last character"},
+                 {"Up, Down", "walk the history of command lines"},
+             }},
+            {"files",
+             {
+                 kDataFolderHelp,
+                 {"commands.txt", "commands run line by line at start (- for none); it, the Lua file and the files"
+                                  " the commands read and write are found from the directory the program was started in"},
+                 {"script.lua", "a Lua file whose function frame is called every frame"},
+             }},
+            {"environment",
+             {
+                 kDataVariableHelp,
+                 {"PLUMFALL_CONSOLE_TRACE", "when 1, every scroll-back line is also written to standard output"},
+                 {"DISPLAY", "the X display the window opens on"},
+                 {"SDL_VIDEODRIVER", "the SDL video driver (x11 unless another is named); it must give OpenGL"},
+             }},
+            {"exit status",
+             {
+                 {"0", "the window was closed, or --help or --version"},
+                 {"1", "no game data, no X display, or SDL's video could not start"},
+                 {"2", "the command line was refused, or no OpenGL window could be opened"},
+             }},
+        });
     std::string dataOption;
     std::vector<std::string> fichiers;
     int status = line.parse(

@@ -47,7 +47,7 @@ int lire(int argc, char** argv, Options& o)
     CommandLine ligne(
         "plumfall-headless", "[options]",
         {
-            {"--frames", "N", "frames to run (20000)"},
+            {"--frames", "N", "frames to run, 30 ms of play each (20000)"},
             {"--difficulty", "1..10", "the F-key chosen (1)"},
             {"--seed", "S", "seed of the game's random generator (1)"},
             {"--choose-at", "FRAME", "frame in which the F-key is pressed (0)"},
@@ -61,6 +61,20 @@ int lire(int argc, char** argv, Options& o)
              "after every frame: positions finite and within 100000 units, at most --max-entities entities;"
              " exit 1 at the first frame that breaks a rule"},
             {"--max-entities", "N", "entity bound of --check (3000)"},
+        },
+        {
+            {"files",
+             {
+                 kDataFolderHelp,
+                 {"FILE", "the pointer script, found from the directory the program was started in"},
+             }},
+            {"environment", {kDataVariableHelp}},
+            {"exit status",
+             {
+                 {"0", "the run ended, or --help or --version"},
+                 {"1", "a rule of --check broke, or --resources was given and no game data was found"},
+                 {"2", "the command line was refused"},
+             }},
         });
     int status = ligne.parse(argc, argv, [&](const std::string& a, const char* v, std::string&) {
         if (a == "--no-render")
