@@ -9,6 +9,7 @@
 #include "game/cli/gameoptions.h"
 #include "game/config/choices.h"
 #include "game/frame/gameframe.h"
+#include "game/frame/playerkeys.h"
 #include "game/game/autopilot.h"
 #include "game/game/gaya.h"
 #include "game/game/random.h"
@@ -80,7 +81,10 @@ int SDL_main(int argc, char** argv)
                 if (key >= SDLK_F1 && key <= SDLK_F10)
                     frame.pressFKey(key - SDLK_F1 + 1);
                 clavier->setkey(key, true);
-                choix.onKey(key, fenetre->getFenetre());
+                FENETRESDL& ecran = *fenetre->getFenetre();
+                PlayerKey touche = playerKey(key, event.key.keysym.mod, ecran.getFillDesktop());
+                if (!applyPlayerKey(touche, ecran, choix))
+                    boucle = false;
                 break;
             }
             case SDL_MOUSEMOTION: {

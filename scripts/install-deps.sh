@@ -13,7 +13,7 @@ libfreetype-dev libfontconfig-dev fonts-liberation libstb-dev libassimp-dev
 libgl-dev libgl1-mesa-dri libglu1-mesa-dev
 libgtest-dev libgmock-dev googletest libbenchmark-dev
 clang libclang-rt-14-dev
-xvfb xauth xdotool x11-utils x11-xkb-utils libx11-dev imagemagick lame sox
+xvfb xauth xdotool x11-utils x11-xkb-utils libx11-dev imagemagick lame sox openbox
 desktop-file-utils appstream man-db groff-base dpkg-dev libsdl2-2.0-0"
 SUDO=""
 [ "$(id -u)" -ne 0 ] && SUDO="sudo"

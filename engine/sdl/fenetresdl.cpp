@@ -4,7 +4,6 @@
 #include "engine/platform/window_icon.h"
 #include "engine/sdl/videodriver.h"
 
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -104,12 +103,7 @@ bool FENETRESDL::setFillDesktop(bool on)
 {
     if (on == fillDesktop_)
         return true;
-    if (!keepsContextOnModeChange()) {
-        std::fprintf(stderr, "F11: this SDL cannot switch full screen while keeping the textures in place; "
-                             "start with --fullscreen instead\n");
-        return false;
-    }
-    if (on && !canFillDesktop())
+    if (!switchesInPlace() || (on && !canFillDesktop()))
         return false;
     SDL_Surface* s = setMode(on);
     if (!s) {
@@ -119,6 +113,11 @@ bool FENETRESDL::setFillDesktop(bool on)
     screen = s;
     fillDesktop_ = on;
     return true;
+}
+
+bool FENETRESDL::switchesInPlace() const
+{
+    return keepsContextOnModeChange();
 }
 
 void FENETRESDL::windowToView(int x, int y, int* viewX, int* viewY) const

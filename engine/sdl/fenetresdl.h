@@ -23,6 +23,7 @@ public:
     // the GL context, and so the textures, across the change (SDL 1.2's X11
     // driver); false (nothing changed) elsewhere or when the mode cannot be set.
     bool setFillDesktop(bool on);
+    bool switchesInPlace() const;
     bool getFillDesktop() const { return fillDesktop_; }
     // The view pixel under a window pixel; the bars beside the picture give
     // the nearest edge of the view.

@@ -22,6 +22,9 @@ int parseGameOptions(int argc, char** argv, GameOptions& out)
                                           " the whole run"},
                               {"F11", "full screen or window, remembered for the next start"},
                               {"M", "sound on or off, remembered for the next start"},
+                              {"Esc", "in full screen, where the window manager sees no key: back to the window,"
+                                      " remembered as F11's choice is"},
+                              {"Alt+F4", "in full screen: end the game with status 0, as closing the window does"},
                           }},
                          {"files",
                           {

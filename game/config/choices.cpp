@@ -1,8 +1,5 @@
 #include "game/config/choices.h"
 
-#include "engine/sdl/fenetresdl.h"
-#include "game/utils/son.h"
-
 PlayerChoices::PlayerChoices(const GameOptions& options, const std::string& settingsFile)
     : file_(settingsFile), saved_(readSettings(settingsFile))
 {
@@ -13,18 +10,14 @@ PlayerChoices::PlayerChoices(const GameOptions& options, const std::string& sett
     mute_ = options.mute || saved_.mute;
 }
 
-bool PlayerChoices::onKey(SDLKey key, FENETRESDL* fenetre)
+void PlayerChoices::chooseFullscreen(bool on)
 {
-    if (key == SDLK_F11) {
-        if (!fenetre || !fenetre->setFillDesktop(!fenetre->getFillDesktop()))
-            return true;
-        fullscreen_ = saved_.fullscreen = fenetre->getFillDesktop();
-    } else if (key == SDLK_m) {
-        mute_ = saved_.mute = !mute_;
-        SON::setMute(mute_);
-    } else {
-        return false;
-    }
+    fullscreen_ = saved_.fullscreen = on;
     writeSettings(file_, saved_);
-    return true;
+}
+
+void PlayerChoices::chooseMute(bool on)
+{
+    mute_ = saved_.mute = on;
+    writeSettings(file_, saved_);
 }

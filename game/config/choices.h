@@ -1,16 +1,12 @@
 #pragma once
 // The display and the sound of one run: the command line first, then what the
 // settings file remembers, then the game's own (an 800 x 600 window, sound on,
-// full volume). F11 and M change them while playing; only those changes are
-// written back, never what the command line asked for.
+// full volume). What the player switches while playing (full screen, sound) is
+// written back; what the command line asked for never is.
 #include "game/cli/gameoptions.h"
 #include "game/config/settings.h"
 
-#include <SDL/SDL.h>
-
 #include <string>
-
-class FENETRESDL;
 
 class PlayerChoices {
 public:
@@ -21,9 +17,9 @@ public:
     bool mute() const { return mute_; }
     int volume() const { return volume_; }
 
-    // F11 switches full screen (where the window can), M the sound; true when
-    // the key was one of them.
-    bool onKey(SDLKey key, FENETRESDL* fenetre);
+    // The player turned full screen or the sound on or off: kept for the next start.
+    void chooseFullscreen(bool on);
+    void chooseMute(bool on);
 
 private:
     std::string file_;

@@ -110,14 +110,16 @@ TEST(PlayerChoices, CommandLineWinsForItsRunAndIsNeverSaved)
     asked.mute = true;
     PlayerChoices run(asked, "settings");
     EXPECT_TRUE(run.fullscreen());
-    EXPECT_TRUE(run.onKey(SDLK_m, nullptr));
+    run.chooseMute(false);
     EXPECT_FALSE(run.mute());
     Settings kept = readSettings("settings");
     EXPECT_FALSE(kept.fullscreen);
     EXPECT_FALSE(kept.mute);
-    EXPECT_TRUE(run.onKey(SDLK_m, nullptr));
+    run.chooseMute(true);
     EXPECT_TRUE(readSettings("settings").mute);
-    EXPECT_FALSE(run.onKey(SDLK_F1, nullptr));
+    run.chooseFullscreen(false);
+    EXPECT_FALSE(run.fullscreen());
+    EXPECT_TRUE(readSettings("settings").mute);
 }
 
 } // namespace
