@@ -30,7 +30,8 @@ int parseGameOptions(int argc, char** argv, GameOptions& out)
                           {
                               {"$XDG_CONFIG_HOME/plumfall/settings",
                                "what F11 and M last chose (~/.config/plumfall/settings when XDG_CONFIG_HOME is"
-                               " unset or not absolute), written when one of them is pressed"},
+                               " unset or not absolute), written when one of them is pressed; games running"
+                               " at once take turns through settings.lock beside it"},
                               kDataFolderHelp,
                           }},
                          {"environment",

@@ -23,7 +23,6 @@ public:
 
 private:
     std::string file_;
-    Settings saved_;
     int scale_, volume_;
     bool fullscreen_, mute_;
 };

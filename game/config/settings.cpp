@@ -7,12 +7,28 @@
 #include <fstream>
 #include <sstream>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
 const char* const kFile = "settings";
 const size_t kLargestFile = 4096; // anything bigger is not ours
+
+// Each setting's key and its words for on and off.
+struct Key {
+    const char* name;
+    const char* on;
+    const char* off;
+};
+const Key kKeys[] = {{"fullscreen", "yes", "no"}, {"sound", "off", "on"}};
+
+const Key& keyOf(Setting s)
+{
+    return kKeys[s == Setting::Fullscreen ? 0 : 1];
+}
 
 std::string trim(const std::string& s)
 {
@@ -20,16 +36,48 @@ std::string trim(const std::string& s)
     return b == std::string::npos ? std::string() : s.substr(b, e - b + 1);
 }
 
-// Reads "yes"/"no" (or the words given); false when the value is neither.
-bool readWord(const std::string& value, const char* on, const char* off, bool& out)
+// The key of a "key = value" line, with its value; false for comments and other lines.
+bool splitLine(const std::string& line, std::string& key, std::string& value)
 {
-    if (value == on)
-        out = true;
-    else if (value == off)
-        out = false;
-    else
+    size_t eq = line.find('=');
+    if (line.empty() || line[0] == '#' || eq == std::string::npos)
         return false;
+    key = trim(line.substr(0, eq));
+    value = trim(line.substr(eq + 1));
     return true;
+}
+
+// The file's text when it is one of ours (a regular file of sane size); empty otherwise.
+std::string readText(const std::string& path)
+{
+    struct stat st;
+    if (path.empty() || stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || size_t(st.st_size) > kLargestFile)
+        return std::string();
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// `text` with the key's line set to `line`: the first one replaced, any later
+// one dropped (the last would win on reading), or the line added at the end.
+std::string withLine(const std::string& text, const char* key, const std::string& line)
+{
+    std::istringstream in(text);
+    std::string out, l, k, v;
+    bool done = false;
+    while (std::getline(in, l)) {
+        if (splitLine(l, k, v) && k == key) {
+            if (done)
+                continue;
+            l = line;
+            done = true;
+        }
+        out += l + "\n";
+    }
+    if (out.empty())
+        out = "# Plumfall keeps here what was chosen while playing: F11 (full screen), M (sound).\n";
+    return done ? out : out + line + "\n";
 }
 
 // mkdir -p, the folders it makes private to the user.
@@ -44,6 +92,39 @@ bool makeFolders(const std::string& dir)
     }
     struct stat st;
     return stat(dir.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool writeAll(int fd, const std::string& text)
+{
+    size_t done = 0;
+    while (done < text.size()) {
+        ssize_t n = write(fd, text.data() + done, text.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        done += size_t(n);
+    }
+    return true;
+}
+
+// Replaces `path` whole by `text`: readers see the old file or the new one, never half of either.
+bool replaceFile(const std::string& path, const std::string& text)
+{
+    std::string temp = path + ".XXXXXX";
+    int fd = mkstemp(&temp[0]);
+    if (fd < 0)
+        return false;
+    bool ok = writeAll(fd, text) && fsync(fd) == 0;
+    int saved = errno;
+    ok = close(fd) == 0 && ok;
+    ok = ok && std::rename(temp.c_str(), path.c_str()) == 0;
+    if (!ok) {
+        saved = errno ? errno : saved;
+        unlink(temp.c_str());
+        errno = saved;
+    }
+    return ok;
 }
 
 } // namespace
@@ -62,49 +143,38 @@ std::string settingsPath()
 Settings readSettings(const std::string& path)
 {
     Settings s;
-    if (path.empty())
-        return s;
-    struct stat st;
-    if (stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || size_t(st.st_size) > kLargestFile)
-        return s;
-    std::ifstream in(path, std::ios::binary);
-    std::string line;
+    std::istringstream in(readText(path));
+    std::string line, key, value;
     while (std::getline(in, line)) {
-        size_t eq = line.find('=');
-        if (line.empty() || line[0] == '#' || eq == std::string::npos)
+        if (!splitLine(line, key, value))
             continue;
-        std::string key = trim(line.substr(0, eq)), value = trim(line.substr(eq + 1));
-        bool v = false;
-        if (key == "fullscreen" && readWord(value, "yes", "no", v))
-            s.fullscreen = v;
-        else if (key == "sound" && readWord(value, "off", "on", v))
-            s.mute = v;
+        for (Setting which : {Setting::Fullscreen, Setting::Mute}) {
+            const Key& k = keyOf(which);
+            bool& field = which == Setting::Fullscreen ? s.fullscreen : s.mute;
+            if (key == k.name && (value == k.on || value == k.off))
+                field = value == k.on;
+        }
     }
     return s;
 }
 
-bool writeSettings(const std::string& path, const Settings& settings)
+bool writeSetting(const std::string& path, Setting which, bool on)
 {
     if (path.empty())
         return false;
-    std::ostringstream text;
-    text << "# Plumfall keeps here what was chosen while playing: F11 (full screen), M (sound).\n"
-         << "fullscreen = " << (settings.fullscreen ? "yes" : "no") << "\n"
-         << "sound = " << (settings.mute ? "off" : "on") << "\n";
+    const Key& k = keyOf(which);
     size_t slash = path.rfind('/');
-    std::string temp = path + ".new";
-    bool ok = (slash == std::string::npos || makeFolders(path.substr(0, slash)));
-    if (ok) {
-        std::FILE* f = std::fopen(temp.c_str(), "wb");
-        const std::string t = text.str();
-        ok = f && std::fwrite(t.data(), 1, t.size(), f) == t.size();
-        ok = (f && std::fclose(f) == 0) && ok;
-        // Renaming replaces the old file whole: never half a file.
-        ok = ok && std::rename(temp.c_str(), path.c_str()) == 0;
-    }
+    bool ok = slash == std::string::npos || makeFolders(path.substr(0, slash));
+    int lock = ok ? open((path + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600) : -1;
+    ok = lock >= 0;
+    while (ok && flock(lock, LOCK_EX) != 0)
+        ok = errno == EINTR;
+    ok = ok && replaceFile(path, withLine(readText(path), k.name, std::string(k.name) + " = " + (on ? k.on : k.off)));
+    int saved = errno;
+    if (lock >= 0)
+        close(lock); // and with it the lock
     if (ok)
         return true;
-    std::fprintf(stderr, "plumfall: cannot keep the settings in %s: %s\n", path.c_str(), std::strerror(errno));
-    std::remove(temp.c_str());
+    std::fprintf(stderr, "plumfall: cannot keep the settings in %s: %s\n", path.c_str(), std::strerror(saved));
     return false;
 }

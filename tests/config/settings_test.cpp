@@ -8,6 +8,8 @@
 #include <string>
 
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -51,18 +53,75 @@ TEST(Settings, AnythingButAGoodFileGivesTheDefaults)
 TEST(Settings, WrittenInNewFoldersAndReadBack)
 {
     std::string path = "a/b/settings";
-    ASSERT_TRUE(writeSettings(path, Settings{true, true}));
+    ASSERT_TRUE(writeSetting(path, Setting::Fullscreen, true));
+    ASSERT_TRUE(writeSetting(path, Setting::Mute, true));
     Settings s = readSettings(path);
     EXPECT_TRUE(s.fullscreen);
     EXPECT_TRUE(s.mute);
-    ASSERT_TRUE(writeSettings(path, Settings{false, true}));
+    ASSERT_TRUE(writeSetting(path, Setting::Fullscreen, false));
     EXPECT_FALSE(readSettings(path).fullscreen);
     EXPECT_EQ(readFile(path).find("fullscreen = yes"), std::string::npos);
 
     writeFile("plain", "x");
     testing::internal::CaptureStderr();
-    EXPECT_FALSE(writeSettings("plain/settings", Settings{true, false}));
+    EXPECT_FALSE(writeSetting("plain/settings", Setting::Fullscreen, true));
     EXPECT_NE(testing::internal::GetCapturedStderr().find("plain/settings"), std::string::npos);
+}
+
+TEST(Settings, AWriteChangesOnlyItsKey)
+{
+    // A note, a key of a later version, a damaged line and the same key twice
+    // (the last would win on reading): only the key's own lines change.
+    writeFile("settings", "# mine\r\nsound = off\r\nzoom = 3\nfullscreen = no\nnonsense\nfullscreen = no");
+    ASSERT_TRUE(writeSetting("settings", Setting::Fullscreen, true));
+    EXPECT_EQ(readFile("settings"), "# mine\r\nsound = off\r\nzoom = 3\nfullscreen = yes\nnonsense\n");
+    Settings s = readSettings("settings");
+    EXPECT_TRUE(s.fullscreen);
+    EXPECT_TRUE(s.mute);
+}
+
+// Two games, each switching its own setting many times at once: the file
+// ends with both last choices, and no write failed.
+TEST(Settings, TwoProcessesKeepEachOthersChoices)
+{
+    const std::string path = "together/settings";
+    const int kTimes = 200;
+    std::remove(path.c_str());
+    pid_t children[2];
+    for (int c = 0; c < 2; ++c) {
+        children[c] = fork();
+        ASSERT_GE(children[c], 0);
+        if (children[c] == 0) {
+            std::string errors = "errors" + std::to_string(c);
+            if (!std::freopen(errors.c_str(), "w", stderr))
+                _exit(3);
+            GameOptions none;
+            PlayerChoices game(none, path);
+            int lost = 0;
+            for (int i = 0; i < kTimes; ++i) {
+                // The last round leaves full screen on and the sound off.
+                bool on = i % 2 == 1;
+                if (c == 0)
+                    game.chooseFullscreen(on);
+                else
+                    game.chooseMute(on);
+                // Only this process writes its key: the file must hold its last choice at every moment.
+                Settings now = readSettings(path);
+                lost += (c == 0 ? now.fullscreen : now.mute) != on;
+            }
+            std::fflush(stderr);
+            _exit(lost ? 2 : 0);
+        }
+    }
+    for (pid_t child : children) {
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "a choice was lost (status " << status << ")";
+    }
+    EXPECT_EQ(readFile("errors0") + readFile("errors1"), "");
+    Settings s = readSettings(path);
+    EXPECT_TRUE(s.fullscreen);
+    EXPECT_TRUE(s.mute);
 }
 
 TEST(Settings, PathFollowsXdgThenHome)
