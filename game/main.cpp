@@ -34,6 +34,9 @@ int SDL_main(int argc, char** argv)
     chooseVideoDriver();
 
     PlayerChoices choix(options, settingsPath());
+    int bureauX = 0, bureauY = 0;
+    if (FENETRESDL::desktopSize(&bureauX, &bureauY))
+        choix.fitDesktop(800, 600, bureauX, bureauY);
     SON::init(choix.volume(), choix.mute());
     bool boucle = true;
     gameSrand(timeGetTime());

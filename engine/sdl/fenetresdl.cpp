@@ -86,6 +86,19 @@ void FENETRESDL::open(int width, int height, bool fullscreen)
 
 FENETRESDL::~FENETRESDL() {}
 
+bool FENETRESDL::desktopSize(int* width, int* height)
+{
+    chooseVideoDriver();
+    if (SDL_Init(SDL_INIT_VIDEO) < 0)
+        return false;
+    const SDL_VideoInfo* info = SDL_GetVideoInfo();
+    if (!info || info->current_w <= 0 || info->current_h <= 0)
+        return false;
+    *width = info->current_w;
+    *height = info->current_h;
+    return true;
+}
+
 // The device draws into the window's corner: the desktop must hold the view.
 bool FENETRESDL::canFillDesktop() const
 {

@@ -14,6 +14,10 @@ public:
     FENETRESDL(int width, int height, int scale, bool fillDesktop);
     ~FENETRESDL();
 
+    // The desktop's resolution, read before any window opens (SDL's video
+    // started if need be); false when SDL's video cannot start.
+    static bool desktopSize(int* width, int* height);
+
     void setfps();
     void setrts();
     HWND getHwnd();

@@ -8,8 +8,8 @@ int parseGameOptions(int argc, char** argv, GameOptions& out)
     CommandLine line("plumfall", "[options]",
                      {
                          {"--data", "DIR", "read the game data from DIR"},
-                         {"--scale", "N", "a window N times 800x600 (1 to 8)"},
-                         {"--fullscreen", nullptr, "fill the screen, picture kept at 4:3"},
+                         {"--scale", "N", "a window N times 800x600 (1 to 8), lowered to the largest that fits the desktop"},
+                         {"--fullscreen", nullptr, "fill the screen, picture kept at 4:3 (a desktop smaller than 800x600 gets the window)"},
                          {"--mute", nullptr, "start with no music and no sound effects"},
                          {"--volume", "0..100", "sound level"},
                          {"--demo", "1..10", "the game plays itself at that difficulty (default 1)", true},

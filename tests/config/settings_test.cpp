@@ -1,6 +1,7 @@
 #include "game/config/choices.h"
 #include "game/config/settings.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -179,6 +180,40 @@ TEST(PlayerChoices, CommandLineWinsForItsRunAndIsNeverSaved)
     run.chooseFullscreen(false);
     EXPECT_FALSE(run.fullscreen());
     EXPECT_TRUE(readSettings("settings").mute);
+}
+
+TEST(PlayerChoices, FittedToTheDesktopWithOneLinePerChange)
+{
+    writeFile("settings", "fullscreen = yes\n");
+    struct Case {
+        int scale;
+        bool fullscreen;
+        int deskWidth, deskHeight;
+        int scaleAfter;
+        bool fullscreenAfter;
+        const char* line; // what the one line says, or "" for none
+    } cases[] = {
+        {3, false, 2048, 1536, 2, false, "--scale 3 would open a 2400x1800 window; using --scale 2 (1600x1200)"},
+        {2, false, 1600, 1200, 2, false, ""},
+        {8, false, 640, 480, 1, false, "using --scale 1 (800x600), the smallest there is on the 640x480 desktop"},
+        {0, false, 640, 480, 1, false, "the 640x480 desktop is smaller than the game's 800x600: playing in a window"},
+        {0, false, 1024, 768, 1, true, ""},
+        {2, true, 1920, 1080, 1, true, "full screen ignores --scale 2; F11 or Esc goes back to a 800x600 window"},
+    };
+    for (const Case& c : cases) {
+        GameOptions asked;
+        asked.scale = c.scale;
+        asked.fullscreen = c.fullscreen;
+        PlayerChoices run(asked, "settings"); // remembers full screen
+        testing::internal::CaptureStderr();
+        run.fitDesktop(800, 600, c.deskWidth, c.deskHeight);
+        std::string err = testing::internal::GetCapturedStderr();
+        EXPECT_EQ(run.scale(), c.scaleAfter) << c.line;
+        EXPECT_EQ(run.fullscreen(), c.fullscreenAfter) << c.line;
+        EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), c.line[0] ? 1 : 0) << err;
+        EXPECT_NE(err.find(c.line), std::string::npos) << err;
+    }
+    EXPECT_TRUE(readSettings("settings").fullscreen) << "a small desktop is no choice of the player's";
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 #!/bin/bash
 # On a large screen, --scale 2 opens a 1600 x 1200 window showing the same
 # picture as the 800 x 600 one, every pixel a sharp 2 x 2 square, and the
-# flock follows the real pointer as at scale 1.
+# flock follows the real pointer as at scale 1. --scale 3 would not fit: 2.
 set -u
 . "$(dirname "$0")/lib.sh"
 . "$(dirname "$0")/lib_image.sh"
@@ -59,5 +59,15 @@ done
 [ "$xa" -ge 0 ] && [ "$xb" -ge 0 ] || e2e_fail "no progress cursor found ($xa, $xb)"
 [ $((xb - xa)) -ge 30 ] || e2e_fail "the flock did not go right: cursor from $xa to $xb"
 e2e_ok "the flock follows the pointer: progress cursor from x=$xa to x=$xb"
+e2e_close_and_check "$win"
+
+# A scale whose window would not fit the desktop: the largest that fits, said in one line.
+e2e_start_game --scale 3
+win=$(e2e_find_window "Plumfall !!!") || exit 1
+size=$(e2e_window_size "$win") || exit 1
+[ "$size" = "1600x1200" ] || e2e_fail "--scale 3 on 2048x1536 gives a $size window, not 1600x1200"
+line=$(grep '^plumfall: ' "$E2E_TMP/game.log")
+[[ "$line" == *"--scale 3"*"--scale 2"* ]] || e2e_fail "no line naming --scale 3 and --scale 2: $line"
+e2e_ok "--scale 3 on 2048x1536: $line"
 e2e_close_and_check "$win"
 echo "PASS"
