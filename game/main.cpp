@@ -1,5 +1,6 @@
 // Entry function and frame loop of the game.
 #include "engine/libD3D/d3dfont.h"
+#include "engine/lua3d/managerlua.h"
 #include "engine/manager/xmanager.h"
 #include "engine/sdl/fenetresdl.h"
 #include "engine/sdl/sdlkey.h"
@@ -46,8 +47,9 @@ int SDL_main(int argc, char** argv)
     IDirect3DDevice9* device = fenetre->getDevice();
     TOVI3D* tovi = fenetre->getTovi3D();
     XMANAGER* manager = new XMANAGER(device);
-    chargerJeu(manager, device, "script.lua");
-    if (!donneesCompletes(manager, data.path))
+    JOURNALLUA journal;
+    chargerJeu(manager, device, "script.lua", &journal);
+    if (!donneesCompletes(manager, data.path, &journal))
         return 1;
     SDLKEY* clavier = new SDLKEY();
 

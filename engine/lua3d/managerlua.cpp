@@ -15,6 +15,7 @@
 #include "engine/scene/scene.h"
 
 MANAGER* LUALOADER::manager = nullptr;
+JOURNALLUA* LUALOADER::journal = nullptr;
 
 namespace {
 
@@ -48,9 +49,10 @@ LUALOADER::LUALOADER() {}
 
 MANAGER* LUALOADER::getmanager() { return manager; }
 
-void LUALOADER::loadfromlua(MANAGER* e, const char* fichier)
+void LUALOADER::loadfromlua(MANAGER* e, const char* fichier, JOURNALLUA* j)
 {
     manager = e;
+    journal = j;
     lua_State* L = luaL_newstate();
     luaL_openlibs(L);
     lua_register(L, "loadtexture", withManager<lua_loadtexture>);
@@ -64,10 +66,14 @@ void LUALOADER::loadfromlua(MANAGER* e, const char* fichier)
     lua_register(L, "addelement", withManager<lua_addelement>);
     lua_register(L, "addscene", withManager<lua_addscene>);
     lua_register(L, "setmateriel", withManager<lua_setMateriel>);
-    if (luaL_loadfile(L, fichier ? fichier : "") != 0 || lua_pcall(L, 0, LUA_MULTRET, 0) != 0)
+    if (luaL_loadfile(L, fichier ? fichier : "") != 0 || lua_pcall(L, 0, LUA_MULTRET, 0) != 0) {
+        if (journal && lua_isstring(L, -1))
+            journal->erreur = lua_tostring(L, -1);
         reportLuaError(L);
+    }
     lua_close(L);
     manager = nullptr;
+    journal = nullptr;
 }
 
 int LUALOADER::lua_loadtexture(lua_State* L)
@@ -78,6 +84,8 @@ int LUALOADER::lua_loadtexture(lua_State* L)
         return 0;
     }
     manager->loadtexture(lua_tostring(L, 1), lua_tostring(L, 2));
+    if (journal)
+        journal->textures.emplace_back(lua_tostring(L, 2), lua_tostring(L, 1));
     return 0;
 }
 

@@ -1,8 +1,10 @@
 #include "game/cli/datafolder.h"
 
+#include <cerrno>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -14,10 +16,16 @@ namespace {
 
 const char* const kScript = "script.lua";
 
-bool holdsScript(const std::string& folder)
+// 0 when the folder's script can be read; else why not (an errno value).
+int scriptError(const std::string& folder)
 {
+    std::string script = folder + "/" + kScript;
     struct stat st;
-    return stat((folder + "/" + kScript).c_str(), &st) == 0 && S_ISREG(st.st_mode);
+    if (stat(script.c_str(), &st) != 0)
+        return errno;
+    if (!S_ISREG(st.st_mode))
+        return ENOENT;
+    return access(script.c_str(), R_OK) == 0 ? 0 : errno;
 }
 
 // The real path when it exists, else the path with "." and ".." folded away,
@@ -54,10 +62,19 @@ std::string absolute(const std::string& path)
 bool tryFolder(const std::string& folder, DataFolder& out)
 {
     out.tried.push_back(folder);
-    if (!holdsScript(folder))
-        return false;
-    out.path = absolute(folder);
-    return true;
+    int error = scriptError(folder);
+    if (error == 0) {
+        out.path = absolute(folder);
+        return true;
+    }
+    // A script that is there but cannot be read is named with its cause, not called missing.
+    if (error != ENOENT && error != ENOTDIR && !out.error) {
+        out.error = error;
+        out.blocked = absolute(folder);
+        if (access(folder.c_str(), X_OK) == 0)
+            out.blocked += std::string("/") + kScript;
+    }
+    return false;
 }
 
 } // namespace
@@ -105,6 +122,9 @@ DataFolder findDataFolder(const std::string& option, const char* runFromExe)
 
 std::string dataFolderProblem(const char* program, const DataFolder& found)
 {
+    if (found.error)
+        return std::string(program) + ": cannot read the game data: " + found.blocked + ": " +
+               std::strerror(found.error);
     std::string line = std::string(program) + ": no game data (" + kScript + ") in ";
     for (size_t i = 0; i < found.tried.size(); ++i)
         line += (i ? ", " : "") + absolute(found.tried[i]);
@@ -118,6 +138,10 @@ bool enterDataFolder(const char* program, const std::string& option, const char*
     out = findDataFolder(option, runFromExe);
     if (!out.path.empty() && chdir(out.path.c_str()) == 0)
         return true;
+    if (!out.path.empty() && !out.error) {
+        out.error = errno;
+        out.blocked = out.path;
+    }
     out.path.clear();
     std::fprintf(stderr, "%s\n", dataFolderProblem(program, out).c_str());
     return false;

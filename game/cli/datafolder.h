@@ -8,6 +8,10 @@
 struct DataFolder {
     std::string path;                // absolute; empty when none was found
     std::vector<std::string> tried;  // every place looked at, in order
+    // The first place whose script.lua is there but cannot be read (the script,
+    // or the folder when it cannot be entered), and why: an errno value; 0: none.
+    std::string blocked;
+    int error = 0;
 };
 
 // In this order: `option` (--data DIR), then PLUMFALL_DATA, then the installed
@@ -19,10 +23,11 @@ DataFolder findDataFolder(const std::string& option, const char* runFromExe);
 
 // findDataFolder, then the working directory moves there, so that the
 // resource script and every file it names load by their own relative names.
-// False after one line on standard error naming the places tried.
+// False after one line on standard error: dataFolderProblem.
 bool enterDataFolder(const char* program, const std::string& option, const char* runFromExe, DataFolder& out);
 
-// The one line to show when nothing was found: the places tried and the fix.
+// The one line to show when nothing was found: the place that could not be
+// read and why, or else the places tried and the fix.
 std::string dataFolderProblem(const char* program, const DataFolder& found);
 
 // The folder of the running executable (/proc/self/exe); empty if unknown.

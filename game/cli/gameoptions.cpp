@@ -47,8 +47,8 @@ int parseGameOptions(int argc, char** argv, GameOptions& out)
                          {"exit status",
                           {
                               {"0", "the window was closed, --frames ended the game, or --help or --version"},
-                              {"1", "no game data, no X display, or SDL's video could not start; one line on"
-                                    " standard error says which"},
+                              {"1", "no readable game data, no X display, or SDL's video could not start; one"
+                                    " line on standard error says which, and why"},
                               {"2", "the command line was refused (one line, then the usage, on standard error),"
                                     " or no OpenGL window could be opened"},
                           }},

@@ -17,11 +17,11 @@ float difficultyForKey(int fkey)
     return -1.0f;
 }
 
-void chargerJeu(XMANAGER* manager, IDirect3DDevice9* device, const char* script)
+void chargerJeu(XMANAGER* manager, IDirect3DDevice9* device, const char* script, JOURNALLUA* journal)
 {
     initall(device);
     if (script)
-        LUALOADER::loadfromlua(manager, script);
+        LUALOADER::loadfromlua(manager, script, journal);
     chargercube(manager, device);
     chargerElements3D(manager);
 }

@@ -9,6 +9,7 @@
 #include "engine/platform/d3d9.h"
 
 class CD3DFont;
+struct JOURNALLUA;
 class TOVI3D;
 class XMANAGER;
 class Zeus;
@@ -22,8 +23,9 @@ void preparerVue(TOVI3D* tovi);
 CD3DFont* creerInvite(IDirect3DDevice9* device);
 
 // The game's resources on `device`: the shared device, the resource script
-// (none when null), the shared meshes and every named element.
-void chargerJeu(XMANAGER* manager, IDirect3DDevice9* device, const char* script);
+// (none when null), the shared meshes and every named element. The journal,
+// when given, keeps what the script asked for and its error.
+void chargerJeu(XMANAGER* manager, IDirect3DDevice9* device, const char* script, JOURNALLUA* journal = nullptr);
 
 class GameFrame {
 public:

@@ -1,5 +1,13 @@
 #include "game/utils/son.h"
 
+#include "engine/platform/fileread.h"
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include <unistd.h>
+
 FMOD_SYSTEM* SON::system = nullptr;
 FMOD_SOUND* SON::musique = nullptr;
 
@@ -28,7 +36,7 @@ void SON::init() { init(100, false); }
 void SON::init(int pourcent, bool coupe)
 {
     FMOD_System_Create(&system);
-    FMOD_System_Init(system, 32, FMOD_INIT_NORMAL, nullptr);
+    bool ouvert = FMOD_System_Init(system, 32, FMOD_INIT_NORMAL, nullptr) == FMOD_OK;
     if (pourcent != 100)
         FMOD_ChannelGroup_SetVolume(groupe(), float(pourcent) / 100.0f);
     if (coupe)
@@ -36,6 +44,26 @@ void SON::init(int pourcent, bool coupe)
     sauver(&musique, fichierMusique, true);
     sauver(&pondre, fichierPondre, false);
     sauver(&sprotch, fichierSprotch, false);
+    // Without a sound device nothing loads and nothing is said: the game is
+    // silent, as always. With one, a file that did not load is named once.
+    const struct {
+        FMOD_SOUND* son;
+        const char* fichier;
+    } charges[] = {{musique, fichierMusique}, {pondre, fichierPondre}, {sprotch, fichierSprotch}};
+    std::string manquants;
+    for (const auto& c : charges) {
+        if (c.son)
+            continue;
+        int erreur = platform::readError(c.fichier);
+        manquants += std::string(manquants.empty() ? "" : ", ") + c.fichier + " (" +
+                     (erreur ? std::strerror(erreur) : "not a sound it can play") + ")";
+    }
+    if (ouvert && !manquants.empty()) {
+        char ici[4096];
+        bool aucun = !musique && !pondre && !sprotch;
+        std::fprintf(stderr, "plumfall: warning: no sound from %s in %s; the game goes on %s\n", manquants.c_str(),
+                     getcwd(ici, sizeof ici) ? ici : ".", aucun ? "silent" : "without them");
+    }
     jouer(musique);
 }
 

@@ -5,6 +5,7 @@
 #include "tests/support/owning_manager.h"
 #include "game/setup.h"
 #include "game/setup_check.h"
+#include "engine/lua3d/managerlua.h"
 #include "engine/manager/texture.h"
 
 #include <gtest/gtest.h>
@@ -14,6 +15,9 @@
 #endif
 
 #include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -155,6 +159,25 @@ TEST_F(SetupTest, MissingDataNamesWhatTheGameDrawsAndTheFolder)
               "les images qu'il charge (ses erreurs sont plus haut).\n");
     m.loadtexture(new TEXTURE(nullptr), "scie_tex");
     EXPECT_TRUE(donneesCompletes(&m, "/jeu/donnees"));
+}
+
+TEST_F(SetupTest, MissingDataGivesEachCause)
+{
+    std::ofstream("faux.png") << "not a picture";
+    std::remove("absent.png");
+    std::filesystem::create_directories("dossier.png");
+    JOURNALLUA journal;
+    journal.textures = {{"scie_tex", "absent.png"}, {"fin_tex", "faux.png"}, {"sang_tex", "dossier.png"}};
+    std::vector<std::string> manquants = {"scie_tex", "poulet1_1_tex", "fin_tex", "sang_tex", "oeuf_tex"};
+    std::string debut = "donnees du jeu incompletes dans /d : il manque scie_tex (absent.png absent), fin_tex "
+                        "(faux.png n'est pas une image lisible), sang_tex (dossier.png illisible : Is a directory), "
+                        "poulet1_1_tex, oeuf_tex (";
+    EXPECT_EQ(messageDonneesManquantes(manquants, "/d", &journal),
+              debut + "script.lua ne les charge pas). Corrigez script.lua ou les images qu'il charge.");
+    journal.erreur = "script.lua:3: '=' expected near 'x'";
+    EXPECT_EQ(messageDonneesManquantes(manquants, "/d", &journal),
+              debut + "jamais charges : script.lua s'est arrete sur l'erreur \"script.lua:3: '=' expected near "
+                      "'x'\"). Corrigez script.lua ou les images qu'il charge.");
 }
 
 } // namespace
