@@ -11,10 +11,11 @@
 #include "game/config/choices.h"
 #include "game/frame/gameframe.h"
 #include "game/frame/playerkeys.h"
-#include "game/game/autopilot.h"
 #include "game/game/gaya.h"
 #include "game/game/random.h"
 #include "game/game/zeus.h"
+#include "game/replay/replay.h"
+#include "game/session/playsession.h"
 #include "game/setup_check.h"
 #include "game/setup_decor.h"
 #include "game/utils/chrono.h"
@@ -29,6 +30,9 @@ int SDL_main(int argc, char** argv)
     int status = parseGameOptions(argc, argv, options);
     if (status != -1)
         return status;
+    Replay replay;
+    if (!options.replay.empty() && !openReplay(options.replay, replay))
+        return 2;
     DataFolder data;
     if (!enterDataFolder("plumfall", options.dataDir, PLUMFALL_RUN_FROM_BIN, data))
         return 1;
@@ -61,17 +65,17 @@ int SDL_main(int argc, char** argv)
 
     DecorTapis decor(manager);
 
-    gameSrand(timeGetTime());
+    uint32_t graine = options.replay.empty() ? timeGetTime() : replay.seed;
+    gameSrand(graine);
     TIME_MANAGER* temps = new TIME_MANAGER();
 
     GameFrame frame(zeus);
     int played = 0;
     // The demo plays itself: the autopilot moves the game's pointer, not the system's.
-    Autopilot pilote;
-    if (options.demo) {
-        frame.pressFKey(options.demo);
-        frame.setCaption("DEMO");
-    }
+    PlaySession::Mode mode = !options.replay.empty() ? PlaySession::Mode::Replay
+                             : options.demo          ? PlaySession::Mode::Demo
+                                                     : PlaySession::Mode::Player;
+    PlaySession session(frame, *zeus, mode, graine, options.demo, options.replay.empty() ? nullptr : &replay);
 
     while (boucle) {
         temps->update();
@@ -80,11 +84,11 @@ int SDL_main(int argc, char** argv)
             switch (event.type) {
             case SDL_KEYUP:
                 clavier->setkey(event.key.keysym.sym, false);
+                session.keyUp(event.key.keysym.sym);
                 break;
             case SDL_KEYDOWN: {
                 SDLKey key = event.key.keysym.sym;
-                if (key >= SDLK_F1 && key <= SDLK_F10)
-                    frame.pressFKey(key - SDLK_F1 + 1);
+                session.keyDown(key);
                 clavier->setkey(key, true);
                 FENETRESDL& ecran = *fenetre->getFenetre();
                 PlayerKey touche = playerKey(key, event.key.keysym.mod, ecran.getFillDesktop());
@@ -95,10 +99,15 @@ int SDL_main(int argc, char** argv)
             case SDL_MOUSEMOTION: {
                 int x = 0, y = 0;
                 fenetre->getFenetre()->windowToView(event.motion.x, event.motion.y, &x, &y);
-                if (!options.demo)
-                    frame.pointerAt(x, y);
+                session.pointer(x, y);
                 break;
             }
+            case SDL_MOUSEBUTTONDOWN:
+                session.click();
+                break;
+            case SDL_ACTIVEEVENT:
+                session.activity(event.active.gain != 0, event.active.state);
+                break;
             case SDL_QUIT:
                 boucle = false;
                 break;
@@ -106,16 +115,12 @@ int SDL_main(int argc, char** argv)
                 break;
             }
         }
-        if (options.demo) {
-            int x, y;
-            pilote.piloter(*zeus, x, y);
-            frame.pointerAt(x, y);
-        }
-        frame.advance();
+        session.run();
         frame.draw(tovi, decor, *afficheurscore);
         if (options.frames > 0 && ++played >= options.frames)
             boucle = false;
     }
+    endSession(session, options);
     return 0;
 }
 

@@ -59,10 +59,13 @@ FMOD_RESULT FMOD_ChannelGroup_SetVolume(FMOD_CHANNELGROUP* channelgroup, float v
 FMOD_RESULT FMOD_ChannelGroup_GetVolume(FMOD_CHANNELGROUP* channelgroup, float* volume);
 FMOD_RESULT FMOD_ChannelGroup_SetMute(FMOD_CHANNELGROUP* channelgroup, FMOD_BOOL mute);
 FMOD_RESULT FMOD_ChannelGroup_GetMute(FMOD_CHANNELGROUP* channelgroup, FMOD_BOOL* mute);
+// Holds every sound of the group where it is (the music keeps its place) until unpaused.
+FMOD_RESULT FMOD_ChannelGroup_SetPaused(FMOD_CHANNELGROUP* channelgroup, FMOD_BOOL paused);
+FMOD_RESULT FMOD_ChannelGroup_GetPaused(FMOD_CHANNELGROUP* channelgroup, FMOD_BOOL* paused);
 FMOD_RESULT FMOD_Sound_Release(FMOD_SOUND* sound);
 // Stops everything, frees every sound of the system, closes the device.
 FMOD_RESULT FMOD_System_Release(FMOD_SYSTEM* system);
 
-// Test seams: effects sounding now on the mixer's channels, and whether the music plays.
+// Test seams: effects sounding now on the mixer's channels, and whether the music plays (not paused).
 int platformSoundChannelsPlaying();
 bool platformSoundMusicPlaying();

@@ -21,6 +21,7 @@ struct FMOD_CHANNELGROUP {
     FMOD_SYSTEM* system;
     float volume = 1.0f;
     bool mute = false;
+    bool paused = false;
 };
 
 struct FMOD_SYSTEM {
@@ -234,6 +235,31 @@ FMOD_RESULT FMOD_ChannelGroup_GetMute(FMOD_CHANNELGROUP* channelgroup, FMOD_BOOL
     return FMOD_OK;
 }
 
+FMOD_RESULT FMOD_ChannelGroup_SetPaused(FMOD_CHANNELGROUP* channelgroup, FMOD_BOOL paused)
+{
+    if (!channelgroup)
+        return FMOD_ERR_INVALID_HANDLE;
+    channelgroup->paused = paused != 0;
+    if (channelgroup->system->open) {
+        if (channelgroup->paused) {
+            Mix_Pause(-1);
+            Mix_PauseMusic();
+        } else {
+            Mix_Resume(-1);
+            Mix_ResumeMusic();
+        }
+    }
+    return FMOD_OK;
+}
+
+FMOD_RESULT FMOD_ChannelGroup_GetPaused(FMOD_CHANNELGROUP* channelgroup, FMOD_BOOL* paused)
+{
+    if (!channelgroup || !paused)
+        return channelgroup ? FMOD_ERR_INVALID_PARAM : FMOD_ERR_INVALID_HANDLE;
+    *paused = channelgroup->paused;
+    return FMOD_OK;
+}
+
 FMOD_RESULT FMOD_Sound_Release(FMOD_SOUND* sound)
 {
     if (!sound)
@@ -258,4 +284,4 @@ FMOD_RESULT FMOD_System_Release(FMOD_SYSTEM* system)
 
 int platformSoundChannelsPlaying() { return mixerUsers > 0 ? Mix_Playing(-1) : 0; }
 
-bool platformSoundMusicPlaying() { return mixerUsers > 0 && Mix_PlayingMusic() != 0; }
+bool platformSoundMusicPlaying() { return mixerUsers > 0 && Mix_PlayingMusic() != 0 && Mix_PausedMusic() == 0; }

@@ -12,6 +12,9 @@ struct GameOptions {
     bool mute = false;        // --mute
     int volume = -1;          // --volume 0..100; -1: not given
     int demo = 0;             // --demo [1..10]: the game plays itself at that difficulty; 0: off
+    std::string record;       // --record FILE: the game's replay goes there, not to the replays folder
+    bool noRecord = false;    // --no-record
+    std::string replay;       // --replay FILE: plays that replay back
 };
 
 // -1: run with `out`; otherwise the exit status (0 after --help/--version, 2 after a bad line).

@@ -1,5 +1,7 @@
 #include "game/config/settings.h"
 
+#include "game/config/folders.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -80,20 +82,6 @@ std::string withLine(const std::string& text, const char* key, const std::string
     return done ? out : out + line + "\n";
 }
 
-// mkdir -p, the folders it makes private to the user.
-bool makeFolders(const std::string& dir)
-{
-    for (size_t i = 1; i <= dir.size(); ++i) {
-        if (i < dir.size() && dir[i] != '/')
-            continue;
-        std::string part = dir.substr(0, i);
-        if (mkdir(part.c_str(), 0700) != 0 && errno != EEXIST)
-            return false;
-    }
-    struct stat st;
-    return stat(dir.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
-}
-
 bool writeAll(int fd, const std::string& text)
 {
     size_t done = 0;
@@ -131,13 +119,7 @@ bool replaceFile(const std::string& path, const std::string& text)
 
 std::string settingsPath()
 {
-    const char* xdg = std::getenv("XDG_CONFIG_HOME");
-    if (xdg && xdg[0] == '/')
-        return std::string(xdg) + "/plumfall/" + kFile;
-    const char* home = std::getenv("HOME");
-    if (home && home[0] == '/')
-        return std::string(home) + "/.config/plumfall/" + kFile;
-    return std::string();
+    return plumfallPath("XDG_CONFIG_HOME", ".config", kFile);
 }
 
 Settings readSettings(const std::string& path)

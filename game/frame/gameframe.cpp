@@ -69,6 +69,16 @@ void GameFrame::advance()
     stripes_ = DecorTapis::avancerTraits(stripes_, PAS);
 }
 
+bool GameFrame::step(const FrameInput& in)
+{
+    // Neither order matters: the level's layout leaves the pointer as it is.
+    bool chose = in.fkey && pressFKey(in.fkey);
+    if (in.moved)
+        pointerAt(in.x, in.y);
+    advance();
+    return chose;
+}
+
 bool GameFrame::draw(TOVI3D* tovi, DecorTapis& decor, CD3DFont& prompt)
 {
     bool texte = difficulty_ == -1.0f || caption_;

@@ -3,6 +3,7 @@
 // the benchmarks: the difficulty keys, the pointer in game coordinates, the
 // director's step, the camera follow with its group of four, the belt stripes,
 // and the rows drawn in order. The callers keep their own input and output.
+#include "game/frame/frameinput.h"
 #include "game/game/camerafollow.h"
 #include "game/setup_decor.h"
 
@@ -40,6 +41,9 @@ public:
     void pointerAt(int x, int y);
     // The world's part: the director's step, the camera follow, the stripes.
     void advance();
+    // One frame of play: the F-key, the pointer, then the world's part. True
+    // when the F-key chose the level.
+    bool step(const FrameInput& in);
     // Clears, draws the rows in order and presents, with the camera on the
     // flock; false when the scene could not begin (nothing drawn).
     bool draw(TOVI3D* tovi, DecorTapis& decor, CD3DFont& prompt);

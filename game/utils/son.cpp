@@ -93,3 +93,9 @@ bool SON::getMute()
     FMOD_CHANNELGROUP* g = groupe();
     return g && FMOD_ChannelGroup_GetMute(g, &coupe) == FMOD_OK && coupe;
 }
+
+void SON::setPause(bool pause)
+{
+    if (FMOD_CHANNELGROUP* g = groupe())
+        FMOD_ChannelGroup_SetPaused(g, pause);
+}

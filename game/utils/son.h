@@ -16,6 +16,8 @@ public:
     // Music and effects together; the music keeps its place while muted.
     static void setMute(bool coupe);
     static bool getMute();
+    // Music and effects hold where they are while the game is paused.
+    static void setPause(bool pause);
     static void sauver(FMOD_SOUND** son, char* fichier, bool bLoop);
     static void jouer(FMOD_SOUND* son);
     static void jouerSprotch();

@@ -75,11 +75,13 @@ e2e_start_xvfb() {
 }
 
 # e2e_start_game [ARGS...]: the program in its run directory, output in game.log.
-# Its settings file is the test's own: $E2E_TMP/config/plumfall/settings.
+# Its settings file is the test's own: $E2E_TMP/config/plumfall/settings; its
+# replays go to $E2E_TMP/state/plumfall/replays.
 e2e_start_game() {
     [ -x "$E2E_BIN" ] || e2e_fail "no program $E2E_BIN"
     [ -d "$E2E_RUNDIR" ] || e2e_fail "no run directory $E2E_RUNDIR"
     (cd "$E2E_RUNDIR" && exec env SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}" XDG_CONFIG_HOME="$E2E_TMP/config" \
+        XDG_STATE_HOME="$E2E_TMP/state" \
         "$E2E_BIN" "$@") \
         >"$E2E_TMP/game.log" 2>&1 &
     E2E_GAME_PID=$!

@@ -1,7 +1,8 @@
 // Runs the game's world without a window: the level director, the factory, the
 // entities and the physics, with the main loop's camera and group-of-four rules,
 // drawn on a recording device, under a pointer that wanders or follows a script.
-// Prints what happened to the flock.
+// Prints what happened to the flock. Plays a replay back the same way, and
+// verifies replays against the outcome they recorded.
 #include "engine/manager/xmanager.h"
 #include "engine/platform/recording_device.h"
 #include "game/cli/cmdline.h"
@@ -11,6 +12,8 @@
 #include "game/game/gaya.h"
 #include "game/game/random.h"
 #include "game/game/zeus.h"
+#include "game/replay/replay.h"
+#include "game/replay/worldoutcome.h"
 
 #include <climits>
 #include <cmath>
@@ -39,6 +42,9 @@ struct Options {
     int trace = 0;
     bool verifier = false;
     int maxEntites = 3000;
+    std::string rejouer;              // --replay FILE
+    std::vector<std::string> aVerifier; // --verify FILE...
+    bool verification = false;
 };
 
 // -1: go on; otherwise the exit status (0 after --help or --version, 2 after a bad line).
@@ -61,23 +67,35 @@ int lire(int argc, char** argv, Options& o)
              "after every frame: positions finite and within 100000 units, at most --max-entities entities;"
              " exit 1 at the first frame that breaks a rule"},
             {"--max-entities", "N", "entity bound of --check (3000)"},
+            {"--replay", "FILE", "play a replay recorded by plumfall (its seed, F-key, pointer and length)"},
+            {"--record", "FILE", "write the run as a replay that plumfall --replay plays back"},
+            {"--verify", "FILE...",
+             "play each replay and compare what it counts with the outcome the file recorded"},
         },
         {
             {"files",
              {
                  kDataFolderHelp,
-                 {"FILE", "the pointer script, found from the directory the program was started in"},
+                 {"FILE", "the pointer script and the replays, found from the directory the program was started"
+                          " in"},
              }},
             {"environment", {kDataVariableHelp}},
             {"exit status",
              {
-                 {"0", "the run ended, or --help or --version"},
-                 {"1", "a rule of --check broke, or --resources was given and no game data was found"},
-                 {"2", "the command line was refused"},
+                 {"0", "the run ended, every --verify replay holds, or --help or --version"},
+                 {"1", "a rule of --check broke, --resources was given and no game data was found, or the"
+                       " first --verify replay that failed does not hold (its first differing count is named)"},
+                 {"2", "the command line was refused, or a replay cannot be read (its line and why are named)"},
              }},
         });
     int status = ligne.parse(argc, argv, [&](const std::string& a, const char* v, std::string&) {
-        if (a == "--no-render")
+        if (a == "--replay")
+            o.rejouer = v;
+        else if (a == "--verify") {
+            o.verification = true;
+            o.aVerifier.push_back(v);
+        }
+        else if (a == "--no-render")
             o.dessiner = false;
         else if (a == "--check")
             o.verifier = true;
@@ -103,14 +121,18 @@ int lire(int argc, char** argv, Options& o)
         else
             o.trace = std::atoi(v);
         return true;
-    });
+    }, &o.aVerifier);
     if (status != -1)
         return status;
     const char* faute = nullptr;
-    if (o.touche < 1 || o.touche > 10 || o.frames < 0)
+    if (!o.aVerifier.empty() && !o.verification)
+        faute = "files are given only to --verify";
+    else if (o.verification && (o.aVerifier.empty() || !o.rejouer.empty()))
+        faute = "--verify takes one or more replay files, and no --replay";
+    else if (o.touche < 1 || o.touche > 10 || o.frames < 0)
         faute = "difficulty is an F-key number from 1 to 10";
     else if (o.pointeur != "wander" && o.pointeur != "still" && o.pointeur != "script" &&
-             o.pointeur != "autopilot")
+             o.pointeur != "autopilot" && o.pointeur != "replay")
         faute = "unknown pointer mode";
     if (!faute)
         return -1;
@@ -122,7 +144,8 @@ int lire(int argc, char** argv, Options& o)
 // Mouse motions in window pixels, as SDL would deliver them.
 class Pointeur {
 public:
-    Pointeur(const Options& o, const Zeus& monde) : mode(o.pointeur), zeus(monde), hasard(o.graine ^ 0x9E3779B9u)
+    Pointeur(const Options& o, const Zeus& monde, const Replay* replay)
+        : mode(o.pointeur), zeus(monde), curseur(replay ? *replay : sansReplay), hasard(o.graine ^ 0x9E3779B9u)
     {
         if (mode == "script") {
             std::ifstream f(o.script);
@@ -140,6 +163,12 @@ public:
         if (mode == "autopilot") {
             pilote.piloter(zeus, x, y);
             return true;
+        }
+        if (mode == "replay") {
+            FrameInput in = curseur.inputAt(frame);
+            x = in.x;
+            y = in.y;
+            return in.moved;
         }
         if (mode == "still") {
             x = 600;
@@ -173,10 +202,14 @@ private:
     std::string mode;
     const Zeus& zeus;
     Autopilot pilote;
+    static const Replay sansReplay;
+    ReplayCursor curseur;
     std::mt19937 hasard;
     std::multimap<int, std::pair<int, int>> script;
     float px = 600, py = 300, cibleX = 600, cibleY = 300;
 };
+
+const Replay Pointeur::sansReplay;
 
 // Like the game, the resources live until the process ends; held here they stay reachable.
 platform::RecordingDevice* device = nullptr;
@@ -214,46 +247,26 @@ int compterPoulets(Zeus& zeus)
     return n;
 }
 
-}
-
-int main(int argc, char** argv)
+// One game from a fresh world, as a new process would play it. Prints the
+// summary when `resume`; `outcome` is what it counted. The exit status of a
+// failed --check, else 0.
+int jouer(const Options& o, const Replay* replay, bool resume, ReplayOutcome& outcome)
 {
-    Options o;
-    int status = lire(argc, argv, o);
-    if (status != -1)
-        return status;
-
-    device = new platform::RecordingDevice;
-    device->recording = false;
-    manager = new XMANAGER(device);
-    // The script and its pictures load from the game data; the pointer
-    // script is the user's, read from where the tool was started.
-    const bool avecDonnees = !o.ressources.empty();
-    char ici[PATH_MAX];
-    DataFolder data;
-    if (avecDonnees &&
-        (!getcwd(ici, sizeof ici) || !enterDataFolder("plumfall-headless", o.donnees, PLUMFALL_RUN_FROM_BIN, data)))
-        return 1;
-    chargerJeu(manager, device, avecDonnees ? o.ressources.c_str() : nullptr);
-    if (avecDonnees && chdir(ici) != 0)
-        return 1;
-
+    Entitee::idCount = 0;
     gameSrand(o.graine);
     Zeus zeus;
     Gaya::init(&zeus, manager);
     GameFrame jeu(&zeus);
     const CameraFollow& camera = jeu.camera();
-    Pointeur pointeur(o, zeus);
+    Pointeur pointeur(o, zeus, replay);
 
     int groupes = 0;
     int premiere = -1;
     for (int frame = 0; frame < o.frames; ++frame) {
-        if (frame == o.choix)
-            jeu.pressFKey(o.touche);
-        int x, y;
-        if (pointeur.bouger(frame, x, y))
-            jeu.pointerAt(x, y);
-        jeu.advance();
+        FrameInput in;
+        in.fkey = frame == o.choix ? o.touche : 0;
+        in.moved = pointeur.bouger(frame, in.x, in.y);
+        jeu.step(in);
         groupes += camera.bGroupeCree;
         if (premiere < 0 && zeus.stats.iArrives > 0)
             premiere = frame;
@@ -272,6 +285,9 @@ int main(int argc, char** argv)
             std::printf("frame %d: camera x %.1f, chickens %d, entities %zu\n", frame, camera.fCamCenterX,
                         compterPoulets(zeus), zeus.rEntiteMap_.size());
     }
+    outcome = outcomeOf(zeus.stats, o.frames);
+    if (!resume)
+        return 0;
 
     const ZeusStats& s = zeus.stats;
     std::printf("frames: %d\n", o.frames);
@@ -296,4 +312,92 @@ int main(int argc, char** argv)
     if (o.dessiner)
         std::printf("draw calls: %zu\n", device->drawCalls());
     return 0;
+}
+
+// The options of a replay's game.
+void selonReplay(const Replay& r, Options& o)
+{
+    o.frames = r.outcome.frames;
+    o.touche = r.fkey;
+    o.choix = r.fkeyFrame;
+    o.graine = r.seed;
+    o.pointeur = "replay";
+}
+
+// Each file in turn: "FILE: holds: …", "FILE: does not hold: …" or
+// "FILE:LINE: why". The status is that of the first file that failed.
+int verifierTout(Options o)
+{
+    o.dessiner = false;
+    o.trace = 0;
+    int status = 0;
+    for (const std::string& fichier : o.aVerifier) {
+        Replay r;
+        ReplayError erreur;
+        int celui = 0;
+        if (!readReplayFile(fichier, r, erreur)) {
+            std::printf("%s\n", describeReplayError(fichier, erreur).c_str());
+            celui = 2;
+        } else {
+            std::string note = replayVersionNote(fichier, r);
+            if (!note.empty())
+                std::printf("%s\n", note.c_str());
+            selonReplay(r, o);
+            ReplayOutcome rejoue;
+            celui = jouer(o, &r, false, rejoue);
+            std::string ecart = r.outcome.firstDifference(rejoue);
+            if (celui == 0 && ecart.empty())
+                std::printf("%s: holds: %s\n", fichier.c_str(), rejoue.line().c_str());
+            else if (celui == 0) {
+                std::printf("%s: does not hold: %s\n", fichier.c_str(), ecart.c_str());
+                celui = 1;
+            }
+        }
+        std::fflush(stdout);
+        if (status == 0)
+            status = celui;
+    }
+    return status;
+}
+
+}
+
+int main(int argc, char** argv)
+{
+    Options o;
+    int status = lire(argc, argv, o);
+    if (status != -1)
+        return status;
+    Replay replay;
+    if (!o.rejouer.empty()) {
+        ReplayError erreur;
+        if (!readReplayFile(o.rejouer, replay, erreur)) {
+            std::fprintf(stderr, "plumfall-headless: %s\n", describeReplayError(o.rejouer, erreur).c_str());
+            return 2;
+        }
+        std::string note = replayVersionNote(o.rejouer, replay);
+        if (!note.empty())
+            std::fprintf(stderr, "plumfall-headless: %s\n", note.c_str());
+        selonReplay(replay, o);
+    }
+
+    device = new platform::RecordingDevice;
+    device->recording = false;
+    manager = new XMANAGER(device);
+    // The script and its pictures load from the game data; the pointer
+    // script is the user's, read from where the tool was started.
+    const bool avecDonnees = !o.ressources.empty();
+    char ici[PATH_MAX];
+    DataFolder data;
+    if (avecDonnees &&
+        (!getcwd(ici, sizeof ici) || !enterDataFolder("plumfall-headless", o.donnees, PLUMFALL_RUN_FROM_BIN, data)))
+        return 1;
+    chargerJeu(manager, device, avecDonnees ? o.ressources.c_str() : nullptr);
+    if (avecDonnees && chdir(ici) != 0)
+        return 1;
+
+    if (o.verification)
+        return verifierTout(o);
+    ReplayOutcome outcome;
+    return jouer(o, o.rejouer.empty() ? nullptr : &replay, true, outcome);
 }
