@@ -49,6 +49,7 @@ public:
     bool draw(TOVI3D* tovi, DecorTapis& decor, CD3DFont& prompt);
     // A line drawn where the difficulty prompt stands, in every frame (null: none).
     void setCaption(const char* caption) { caption_ = caption; }
+    const char* caption() const { return caption_; }
 
     // -1 until an F-key chose.
     float difficulty() const { return difficulty_; }
