@@ -9,7 +9,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 status=0
 passed=0
 failed=0
-for t in materiel matrice_ligne matrice_fichier scenexml mesh bash lua vertexbuffer; do
+for t in materiel matrice_ligne matrice_fichier scenexml mesh bash lua vertexbuffer replay; do
     work=$build/fuzz/work/$t
     scratch=$build/fuzz/scratch/$t
     log=$build/fuzz/$t.log

@@ -110,6 +110,17 @@ TEST_F(SonTest, InitLoopsTheMusicAndEffectsOverlap)
     EXPECT_EQ(platformSoundChannelsPlaying(), 3);
 }
 
+TEST_F(SonTest, PauseHoldsTheMusicUntilResumed)
+{
+    if (!writeMusic())
+        GTEST_SKIP() << "lame is needed to make the music";
+    SON::init();
+    SON::setPause(true);
+    EXPECT_FALSE(platformSoundMusicPlaying());
+    SON::setPause(false);
+    EXPECT_TRUE(platformSoundMusicPlaying());
+}
+
 TEST_F(SonTest, EffectsBeyondThirtyTwoAreDroppedNotCut)
 {
     writeEffects();
