@@ -13,6 +13,7 @@
 #include "game/game/random.h"
 #include "game/game/zeus.h"
 #include "game/replay/replay.h"
+#include "game/replay/replayfolder.h"
 #include "game/replay/worldoutcome.h"
 
 #include <climits>
@@ -43,6 +44,7 @@ struct Options {
     bool verifier = false;
     int maxEntites = 3000;
     std::string rejouer;              // --replay FILE
+    std::string enregistrer;          // --record FILE
     std::vector<std::string> aVerifier; // --verify FILE...
     bool verification = false;
 };
@@ -91,6 +93,8 @@ int lire(int argc, char** argv, Options& o)
     int status = ligne.parse(argc, argv, [&](const std::string& a, const char* v, std::string&) {
         if (a == "--replay")
             o.rejouer = v;
+        else if (a == "--record")
+            o.enregistrer = v;
         else if (a == "--verify") {
             o.verification = true;
             o.aVerifier.push_back(v);
@@ -260,13 +264,15 @@ int jouer(const Options& o, const Replay* replay, bool resume, ReplayOutcome& ou
     const CameraFollow& camera = jeu.camera();
     Pointeur pointeur(o, zeus, replay);
 
+    ReplayRecorder enregistreur(plumfallVersion(), o.graine);
+
     int groupes = 0;
     int premiere = -1;
     for (int frame = 0; frame < o.frames; ++frame) {
         FrameInput in;
         in.fkey = frame == o.choix ? o.touche : 0;
         in.moved = pointeur.bouger(frame, in.x, in.y);
-        jeu.step(in);
+        enregistreur.frame(frame, in, jeu.step(in));
         groupes += camera.bGroupeCree;
         if (premiere < 0 && zeus.stats.iArrives > 0)
             premiere = frame;
@@ -286,6 +292,8 @@ int jouer(const Options& o, const Replay* replay, bool resume, ReplayOutcome& ou
                         compterPoulets(zeus), zeus.rEntiteMap_.size());
     }
     outcome = outcomeOf(zeus.stats, o.frames);
+    if (!o.enregistrer.empty() && enregistreur.played() && !saveReplay(enregistreur.close(outcome), o.enregistrer))
+        return 1;
     if (!resume)
         return 0;
 
@@ -330,6 +338,7 @@ int verifierTout(Options o)
 {
     o.dessiner = false;
     o.trace = 0;
+    o.enregistrer.clear();
     int status = 0;
     for (const std::string& fichier : o.aVerifier) {
         Replay r;
