@@ -98,8 +98,7 @@ int lire(int argc, char** argv, Options& o)
         else if (a == "--verify") {
             o.verification = true;
             o.aVerifier.push_back(v);
-        }
-        else if (a == "--no-render")
+        } else if (a == "--no-render")
             o.dessiner = false;
         else if (a == "--check")
             o.verifier = true;
