@@ -31,7 +31,7 @@ int SDL_main(int argc, char** argv)
     if (status != -1)
         return status;
     Replay replay;
-    if (!options.replay.empty() && !openReplay(options.replay, replay))
+    if (!options.replay.empty() && !openReplay("plumfall", options.replay, replay))
         return 2;
     DataFolder data;
     if (!enterDataFolder("plumfall", options.dataDir, PLUMFALL_RUN_FROM_BIN, data))

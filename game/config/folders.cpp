@@ -1,9 +1,11 @@
 #include "game/config/folders.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 std::string plumfallPath(const char* xdgVar, const char* homeFallback, const char* name)
 {
@@ -15,6 +17,24 @@ std::string plumfallPath(const char* xdgVar, const char* homeFallback, const cha
         return std::string(home) + "/" + homeFallback + "/plumfall/" + name;
     return std::string();
 }
+
+namespace {
+
+bool writeAll(int fd, const std::string& text)
+{
+    size_t done = 0;
+    while (done < text.size()) {
+        ssize_t n = write(fd, text.data() + done, text.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        done += size_t(n);
+    }
+    return true;
+}
+
+} // namespace
 
 bool makeFolders(const std::string& dir)
 {
@@ -33,4 +53,22 @@ bool makeFolders(const std::string& dir)
         return false;
     }
     return true;
+}
+
+bool replaceFile(const std::string& path, const std::string& text)
+{
+    std::string temp = path + ".XXXXXX";
+    int fd = mkstemp(&temp[0]);
+    if (fd < 0)
+        return false;
+    bool ok = writeAll(fd, text) && fsync(fd) == 0;
+    int saved = errno;
+    ok = close(fd) == 0 && ok;
+    ok = ok && std::rename(temp.c_str(), path.c_str()) == 0;
+    if (!ok) {
+        saved = errno ? errno : saved;
+        unlink(temp.c_str());
+        errno = saved;
+    }
+    return ok;
 }

@@ -9,3 +9,7 @@ std::string plumfallPath(const char* xdgVar, const char* homeFallback, const cha
 // mkdir -p, the folders it makes private to the user. False when `dir` is
 // not a folder afterwards (errno tells why).
 bool makeFolders(const std::string& dir);
+
+// Replaces `path` whole by `text`: readers see the old file or the new one,
+// never half of either. False on failure (errno tells why).
+bool replaceFile(const std::string& path, const std::string& text);

@@ -82,39 +82,6 @@ std::string withLine(const std::string& text, const char* key, const std::string
     return done ? out : out + line + "\n";
 }
 
-bool writeAll(int fd, const std::string& text)
-{
-    size_t done = 0;
-    while (done < text.size()) {
-        ssize_t n = write(fd, text.data() + done, text.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        done += size_t(n);
-    }
-    return true;
-}
-
-// Replaces `path` whole by `text`: readers see the old file or the new one, never half of either.
-bool replaceFile(const std::string& path, const std::string& text)
-{
-    std::string temp = path + ".XXXXXX";
-    int fd = mkstemp(&temp[0]);
-    if (fd < 0)
-        return false;
-    bool ok = writeAll(fd, text) && fsync(fd) == 0;
-    int saved = errno;
-    ok = close(fd) == 0 && ok;
-    ok = ok && std::rename(temp.c_str(), path.c_str()) == 0;
-    if (!ok) {
-        saved = errno ? errno : saved;
-        unlink(temp.c_str());
-        errno = saved;
-    }
-    return ok;
-}
-
 } // namespace
 
 std::string settingsPath()

@@ -3,6 +3,7 @@
 #include "game/cli/cmdline.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
@@ -289,6 +290,19 @@ std::string replayVersionNote(const std::string& path, const Replay& replay)
     if (replay.program == plumfallVersion())
         return std::string();
     return path + ": recorded by plumfall " + replay.program + ", this is plumfall " + plumfallVersion();
+}
+
+bool openReplay(const char* program, const std::string& path, Replay& out)
+{
+    ReplayError error;
+    if (!readReplayFile(path, out, error)) {
+        std::fprintf(stderr, "%s: %s\n", program, describeReplayError(path, error).c_str());
+        return false;
+    }
+    std::string note = replayVersionNote(path, out);
+    if (!note.empty())
+        std::fprintf(stderr, "%s: %s\n", program, note.c_str());
+    return true;
 }
 
 FrameInput ReplayCursor::inputAt(int frame)

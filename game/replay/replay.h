@@ -64,6 +64,9 @@ bool readReplayFile(const std::string& path, Replay& out, ReplayError& error);
 std::string describeReplayError(const std::string& path, const ReplayError& error);
 // "PATH: recorded by plumfall A, this is plumfall B"; empty when A is this version.
 std::string replayVersionNote(const std::string& path, const Replay& replay);
+// Reads the replay to play; says on standard error, after "PROGRAM: ", why it
+// cannot, or that another version of the program recorded it.
+bool openReplay(const char* program, const std::string& path, Replay& out);
 
 // The input of each frame of a replay, asked in increasing order of frames.
 class ReplayCursor {

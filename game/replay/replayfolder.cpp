@@ -74,16 +74,9 @@ std::string replayFileName(std::time_t when, int fkey)
 
 bool saveReplay(const Replay& replay, const std::string& path)
 {
-    const std::string text = writeReplay(replay);
-    const std::string temp = path + ".new";
-    std::FILE* f = std::fopen(temp.c_str(), "wb");
-    bool ok = f && std::fwrite(text.data(), 1, text.size(), f) == text.size();
-    ok = (f && std::fclose(f) == 0) && ok;
-    ok = ok && std::rename(temp.c_str(), path.c_str()) == 0;
-    if (ok)
+    if (replaceFile(path, writeReplay(replay)))
         return true;
     std::fprintf(stderr, "plumfall: cannot write the replay %s: %s\n", path.c_str(), std::strerror(errno));
-    std::remove(temp.c_str());
     return false;
 }
 

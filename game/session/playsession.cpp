@@ -158,16 +158,3 @@ void endSession(PlaySession& session, const GameOptions& options)
     else
         keepReplay(*replay, replayFolder(), std::time(nullptr));
 }
-
-bool openReplay(const std::string& path, Replay& out)
-{
-    ReplayError error;
-    if (!readReplayFile(path, out, error)) {
-        std::fprintf(stderr, "plumfall: %s\n", describeReplayError(path, error).c_str());
-        return false;
-    }
-    std::string note = replayVersionNote(path, out);
-    if (!note.empty())
-        std::fprintf(stderr, "plumfall: %s\n", note.c_str());
-    return true;
-}

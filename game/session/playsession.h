@@ -61,10 +61,6 @@ private:
 
 struct GameOptions;
 
-// Reads the replay to play back; says on standard error why it cannot, or
-// that another version of the program recorded it.
-bool openReplay(const std::string& path, Replay& out);
-
 // The end of a window's game: its outcome in one line on standard output, and
 // its replay kept as the options say (--record FILE, --no-record, or the
 // replays folder).

@@ -29,7 +29,7 @@ paused() { [ "$(e2e_count "$1" 200x45+15+100 "$white")" -ge 100 ]; }
 
 move 600 300
 xdotool key --window "$win" F3
-play 25
+play 22
 
 xdotool key --window "$win" p
 sleep 0.3
@@ -61,10 +61,10 @@ sleep 0.5
 e2e_screenshot "$win" "$E2E_TMP/f2.png"
 paused "$E2E_TMP/f2.png" && e2e_fail "a click in the window did not resume the game"
 e2e_ok "losing the focus pauses, a click resumes"
-play 13
+play 12
 # The pointer rests: its last line steers the flock for the last seconds.
 move 600 300
-sleep 4
+sleep 6
 e2e_close_and_check "$win"
 
 outcome=$(grep -a '^game: ' "$E2E_TMP/game.log") || e2e_fail "no outcome line on standard output"

@@ -378,14 +378,8 @@ int main(int argc, char** argv)
         return status;
     Replay replay;
     if (!o.rejouer.empty()) {
-        ReplayError erreur;
-        if (!readReplayFile(o.rejouer, replay, erreur)) {
-            std::fprintf(stderr, "plumfall-headless: %s\n", describeReplayError(o.rejouer, erreur).c_str());
+        if (!openReplay("plumfall-headless", o.rejouer, replay))
             return 2;
-        }
-        std::string note = replayVersionNote(o.rejouer, replay);
-        if (!note.empty())
-            std::fprintf(stderr, "plumfall-headless: %s\n", note.c_str());
         selonReplay(replay, o);
     }
 
