@@ -25,6 +25,11 @@ verdict=$(grep -a "^$replay" "$E2E_TMP/verify.log")
 [ "$rc" = 0 ] && [ "$verdict" = "$replay: holds: ${outcome#game: }" ] ||
     e2e_fail "the demo's replay: exit $rc, '$verdict'; the demo said '$outcome'"
 e2e_ok "--demo 5 recorded and verified: $verdict"
+"$headless" --replay "$replay" >"$E2E_TMP/summary.log" 2>&1 || e2e_fail "plumfall-headless --replay failed"
+for count in "frames" "chickens made" "dead by saw" "grains eaten"; do
+    line=$(grep -a "^$count: " "$E2E_TMP/summary.log")
+    case "$outcome, " in *"$line, "*) ;; *) e2e_fail "--replay's summary says '$line', the demo '$outcome'" ;; esac
+done
 
 sed 's/^program .*/program 0.9.0/' "$replay" >"$E2E_TMP/old.replay"
 "$headless" --verify "$E2E_TMP/old.replay" >"$E2E_TMP/verify.log" 2>&1
