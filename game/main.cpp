@@ -71,7 +71,8 @@ int SDL_main(int argc, char** argv)
 
     GameFrame frame(zeus);
     int played = 0;
-    // The demo plays itself: the autopilot moves the game's pointer, not the system's.
+    // Who plays: the player, the autopilot (it moves the game's pointer, not the
+    // system's) or a replay.
     PlaySession::Mode mode = !options.replay.empty() ? PlaySession::Mode::Replay
                              : options.demo          ? PlaySession::Mode::Demo
                                                      : PlaySession::Mode::Player;

@@ -10,6 +10,7 @@
 #include "game/game/gaya.h"
 #include "game/game/random.h"
 #include "game/game/zeus.h"
+#include "game/session/playsession.h"
 #include "game/setup_decor.h"
 
 #include <SDL/SDL.h>
@@ -108,15 +109,18 @@ std::vector<Event> eventsOf(int f)
 }
 
 // The game's frame, fed as game/main.cpp feeds it.
-void play(GameFrame& frame, TOVI3D* tovi, DecorTapis& decor, CD3DFont& prompt, const std::vector<Event>& events)
+void play(PlaySession& session, GameFrame& frame, TOVI3D* tovi, DecorTapis& decor, CD3DFont& prompt,
+          const std::vector<Event>& events)
 {
     for (const Event& event : events) {
-        if (event.type == SDL_KEYDOWN && event.key >= SDLK_F1 && event.key <= SDLK_F10)
-            frame.pressFKey(event.key - SDLK_F1 + 1);
+        if (event.type == SDL_KEYDOWN)
+            session.keyDown(event.key);
+        if (event.type == SDL_KEYUP)
+            session.keyUp(event.key);
         if (event.type == SDL_MOUSEMOTION)
-            frame.pointerAt(event.x, event.y);
+            session.pointer(event.x, event.y);
     }
-    frame.advance();
+    session.run();
     frame.draw(tovi, decor, prompt);
 }
 
@@ -208,12 +212,13 @@ int main(int argc, char** argv)
     std::fflush(stdout);
 
     GameFrame frame(zeus);
+    PlaySession session(frame, *zeus, PlaySession::Mode::Player, 7);
     std::set<int> sampled(std::begin(kSampled), std::end(kSampled));
     std::ofstream digests(dir + "/digests.txt"), sample(dir + "/sample.txt");
     for (int f = 0; f < kFrames; ++f) {
         g_device->clearCalls();
         g_device->vertices.clear();
-        play(frame, tovi, decor, *afficheurscore, eventsOf(f));
+        play(session, frame, tovi, decor, *afficheurscore, eventsOf(f));
         std::string t = text(*g_device);
         char line[96];
         std::snprintf(line, sizeof line, "frame %d calls %zu digest %016" PRIx64 "\n", f, g_device->calls.size(),
