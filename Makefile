@@ -11,7 +11,7 @@ SOAK_FRAMES ?= 120000
 
 PREFIX ?= /usr/local
 
-.PHONY: deps build run install package test test-fast test-asan bench curve soak fuzz fuzz-smoke fuzz-build clean
+.PHONY: deps build run install package package-check test test-fast test-asan bench curve soak fuzz fuzz-smoke fuzz-build clean
 
 deps:
 	sh scripts/install-deps.sh
@@ -27,9 +27,15 @@ run: build
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX) --strip
 
-# $(BUILD)/plumfall_<version>_<arch>.deb, installing under /usr.
-package: build
-	cd $(BUILD) && cpack -G DEB
+# $(BUILD)/plumfall_<version>_<arch>.deb, installing under /usr, built by
+# dpkg-buildpackage from debian/ in a copy of the source ($(BUILD)/package).
+package: deps
+	sh scripts/package.sh $(BUILD)
+
+# Two package builds in different folders at different times must give the
+# same bytes; then lintian and hardening-check on the package.
+package-check: deps
+	sh scripts/package-check.sh $(BUILD)
 
 test-fast: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)

@@ -1,4 +1,4 @@
-# `make install` and `make package`: Debian's games layout under the prefix.
+# `make install` and the Debian package (debian/): Debian's games layout under the prefix.
 #   <prefix>/games                     the three programs
 #   <prefix>/share/games/plumfall      the game data (the programs find it from their own folder)
 #   <prefix>/share/applications, metainfo, icons/hicolor, man/man6
@@ -36,23 +36,3 @@ foreach(page plumfall plumfall-console plumfall-headless)
   install(FILES ${out} DESTINATION share/man/man6)
 endforeach()
 add_custom_target(manpages ALL DEPENDS ${pages})
-
-# The Debian package: /usr, dependencies read from the programs' libraries by
-# dpkg-shlibdeps. Two needs are not linked: the font the game asks for as
-# "Arial", and libGL.so.1, which SDL opens at run time for the window's context.
-set(CPACK_GENERATOR DEB)
-set(CPACK_PACKAGE_NAME plumfall)
-set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_CONTACT "Plumfall developers <dev@plumfall.local>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "arcade game: steer a flock of chickens along a conveyor belt")
-set(CPACK_PACKAGE_DESCRIPTION "A flock of chickens walks a conveyor belt 8000 units long; steer them with the
-mouse past saws and tasers, feeding them grain and hatching eggs on the way.
-Also holds the engine's console program and a headless run of the game's world.")
-set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
-set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION games)
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${PLUMFALL_HOMEPAGE})
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, libgl1")
-set(CPACK_STRIP_FILES ON)
-include(CPack)

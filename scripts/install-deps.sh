@@ -7,14 +7,19 @@
 # newer distributions ship as SDL 1.2) into DIR without installing it, since it
 # would replace SDL 1.2, and prints the folder to put first on LD_LIBRARY_PATH.
 set -e
-PKGS="build-essential cmake pkg-config ninja-build
-libsdl1.2-dev libsdl-mixer1.2-dev liblua5.1-0-dev libtinyxml-dev libchipmunk-dev
-libfreetype-dev libfontconfig-dev fonts-liberation libstb-dev libassimp-dev
-libgl-dev libgl1-mesa-dri libglu1-mesa-dev
+# What the package build needs is debian/control's Build-Depends (debhelper
+# for debhelper-compat); then what the tests, the tools and the package
+# checks need.
+control="$(dirname "$0")/../debian/control"
+BUILD_DEPS=$(sed -n '/^Build-Depends:/,/^[^ ]/p' "$control" | sed 's/^Build-Depends://; /^[^ ]/d' |
+    tr ',' '\n' | sed 's/|.*//; s/[([<].*//; s/^ *//; s/ *$//; s/^debhelper-compat$/debhelper/' | grep .)
+PKGS="build-essential dpkg-dev $BUILD_DEPS
+libglu1-mesa-dev fonts-liberation libgl1-mesa-dri
 libgtest-dev libgmock-dev googletest libbenchmark-dev
 clang libclang-rt-14-dev
-xvfb xauth xdotool x11-utils x11-xkb-utils libx11-dev imagemagick lame sox openbox
-desktop-file-utils appstream man-db groff-base dpkg-dev libsdl2-2.0-0"
+xvfb xauth xdotool x11-utils x11-xkb-utils libx11-dev imagemagick sox openbox
+desktop-file-utils appstream man-db groff-base libsdl2-2.0-0
+fakeroot lintian devscripts"
 SUDO=""
 [ "$(id -u)" -ne 0 ] && SUDO="sudo"
 export DEBIAN_FRONTEND=noninteractive
