@@ -10,8 +10,11 @@ check="$(cd "$1" && pwd)/package-check"
 rm -rf "$check"
 mkdir -p "$check"
 
-first=$( (umask 022 && TZ=UTC LC_ALL=C.UTF-8 sh "$here/package.sh" "$check/1" "$check/1/src") )
-second=$( (umask 002 && TZ=Pacific/Kiritimati LC_ALL=C sh "$here/package.sh" "$check/second" \
+# Both builds start from one copy of the source, so that work going on in
+# the tree meanwhile does not make them differ.
+sh "$here/package.sh" --copy-only "$check/source"
+first=$( (umask 022 && TZ=UTC LC_ALL=C.UTF-8 sh "$check/source/scripts/package.sh" "$check/1" "$check/1/src") )
+second=$( (umask 002 && TZ=Pacific/Kiritimati LC_ALL=C sh "$check/source/scripts/package.sh" "$check/second" \
     "$check/second/a/longer/folder") )
 sha256sum "$first" "$second"
 if ! cmp -s "$first" "$second"; then
