@@ -1,11 +1,8 @@
 #include "game/frame/gameframe.h"
 
 #include "engine/libD3D/d3dfont.h"
-#include "engine/lua3d/managerlua.h"
-#include "engine/manager/xmanager.h"
 #include "engine/tovi3d/tovi3D.h"
 #include "game/game/zeus.h"
-#include "game/setup.h"
 #include "game/utils/mathutils.h"
 
 float difficultyForKey(int fkey)
@@ -15,24 +12,6 @@ float difficultyForKey(int fkey)
     if (fkey >= 1 && fkey <= 10)
         return kValues[fkey - 1];
     return -1.0f;
-}
-
-void chargerJeu(XMANAGER* manager, IDirect3DDevice9* device, const char* script, JOURNALLUA* journal)
-{
-    initall(device);
-    if (script)
-        LUALOADER::loadfromlua(manager, script, journal);
-    chargercube(manager, device);
-    chargerElements3D(manager);
-}
-
-void preparerVue(TOVI3D* tovi)
-{
-    tovi->getpMatproj()->setorthonorme(800, 600, 1, 100);
-    CAMERA* camera = tovi->getpCamera();
-    camera->setEye(0, 0, -30);
-    camera->setLookat(0, 0, 0);
-    camera->setUp(0, 1, 0);
 }
 
 CD3DFont* creerInvite(IDirect3DDevice9* device)

@@ -6,27 +6,19 @@
 #include "game/frame/frameinput.h"
 #include "game/game/camerafollow.h"
 #include "game/setup_decor.h"
+#include "game/setup_start.h"
 
 #include "engine/platform/d3d9.h"
 
 class CD3DFont;
-struct JOURNALLUA;
 class TOVI3D;
-class XMANAGER;
 class Zeus;
 
 // The level F1 to F10 (1 to 10) chooses; -1 for any other number.
 float difficultyForKey(int fkey);
 
-// The game's view: 800 x 600 units, orthographic, the camera at the belt's start.
-void preparerVue(TOVI3D* tovi);
 // The font of the difficulty prompt, ready to draw on `device`.
 CD3DFont* creerInvite(IDirect3DDevice9* device);
-
-// The game's resources on `device`: the shared device, the resource script
-// (none when null), the shared meshes and every named element. The journal,
-// when given, keeps what the script asked for and its error.
-void chargerJeu(XMANAGER* manager, IDirect3DDevice9* device, const char* script, JOURNALLUA* journal = nullptr);
 
 class GameFrame {
 public:

@@ -20,7 +20,6 @@
 
 #include <SDL/SDL.h>
 
-#include "engine/lua3d/managerlua.h"
 #include "engine/lua3d/wrapper3Dlua.h"
 #include "engine/manager/xmanager.h"
 #include "engine/platform/d3dx9.h"
@@ -33,8 +32,8 @@
 #include "game/bashsetup.h"
 #include "game/cli/cmdline.h"
 #include "game/cli/datafolder.h"
-#include "game/setup.h"
 #include "game/setup_check.h"
+#include "game/setup_start.h"
 #include "game/utils/m_console.h"
 #include "game/utils/m_fenetre.h"
 
@@ -150,18 +149,11 @@ int main(int argc, char** argv)
     TOVI3D* tovi = fenetre->getTovi3D();
 
     XMANAGER* manager = new XMANAGER(device);
-    initall(device);
-    LUALOADER::loadfromlua(manager, "script.lua");
-    tovi->getpMatproj()->setorthonorme(800, 600, 1, 100);
-    chargercube(manager, device);
-    chargerElements3D(manager);
+    chargerJeu(manager, device, "script.lua");
+    preparerVue(tovi);
     std::vector<std::string> manquants = donneesManquantes(manager);
     if (!manquants.empty())
         std::fprintf(stderr, "plumfall-console: warning: %s\n", messageDonneesManquantes(manquants, data.path).c_str());
-    CAMERA* camera = tovi->getpCamera();
-    camera->setEye(0, 0, -30);
-    camera->setLookat(0, 0, 0);
-    camera->setUp(0, 1, 0);
     if (chdir(ici) != 0) {
         std::perror("plumfall-console: back to the start directory");
         return 1;
