@@ -10,19 +10,18 @@
 #include "engine/tovi3d/tovi3dbashapp.h"
 #include "game/bashsetup.h"
 #include "tests/bash/scenefixture.h"
+#include "tests/bash/shellfixture.h"
 
 namespace {
 
-class SceneCommands : public ::testing::Test {
+class SceneCommands : public ShellFixture {
 protected:
     SceneResources res;
     SCENE root{nullptr};
-    BASH bash;
-    std::ostringstream out;
 
     void SetUp() override
     {
-        bash.setStream(&out);
+        ShellFixture::SetUp();
         loaddefaultbashapp(&bash);
         loadtovi3Ddefaultbashapp(&bash, &res.manager);
         TOVI3DBASHAPP::setRootScene(&root);
@@ -30,13 +29,7 @@ protected:
     void TearDown() override
     {
         TOVI3DBASHAPP::setRootScene(nullptr);
-        bash.setStream(&std::cout);
-    }
-    std::string run(const char* line)
-    {
-        out.str("");
-        bash.call(line);
-        return out.str();
+        ShellFixture::TearDown();
     }
     D3DXMATRIXA16* rootMatrix() { return root.getmatrice(); }
 };
@@ -136,13 +129,10 @@ TEST_F(SceneCommands, InvalidArgumentsChangeNothing)
 {
     run("select 1");
     const D3DXMATRIXA16 before = *rootMatrix();
-    EXPECT_EQ(run("translation w 1"), "your argument is invalide\n\n");
-    EXPECT_EQ(run("rotation q 1"), "your argument is invalide\n\n");
-    EXPECT_EQ(run("scale w 2"), "your argument is invalide\n\n");
-    EXPECT_EQ(run("translation x abc"), "your argument is invalide\n\n");
-    EXPECT_EQ(run("scale 1 b 2"), "your argument is invalide\n\n");
-    EXPECT_EQ(run("translation 1"), "\n");
-    EXPECT_EQ(run("rotation x 1 2"), "\n");
+    for (const char* line : {"translation w 1", "rotation q 1", "scale w 2", "translation x abc", "scale 1 b 2"})
+        EXPECT_EQ(run(line), "your argument is invalide\n\n") << line;
+    for (const char* line : {"translation 1", "rotation x 1 2"})
+        EXPECT_EQ(run(line), "\n") << line;
     EXPECT_EQ(memcmp(&before, rootMatrix(), sizeof before), 0);
 }
 

@@ -2,9 +2,13 @@
 
 #include <sstream>
 #include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
 
 #include "engine/bash/bash.h"
 #include "engine/bash/tovibashapp.h"
+#include "tests/bash/shellfixture.h"
 
 namespace {
 
@@ -23,25 +27,16 @@ public:
     }
 };
 
-class Shell : public ::testing::Test {
+class Shell : public ShellFixture {
 protected:
-    BASH bash;
-    std::ostringstream out;
     void SetUp() override
     {
-        bash.setStream(&out);
+        ShellFixture::SetUp();
         bash.add("echo", new ECHO);
         bash.add("calcul", new CALCUL);
         bash.add("mono", new MONO);
         bash.add("commandes", new SHOWCOMMANDES);
         bash.add("system", new SYSTEM);
-    }
-    void TearDown() override { bash.setStream(&std::cout); }
-    std::string run(const char* line)
-    {
-        out.str("");
-        bash.call(line);
-        return out.str();
     }
     std::string calc(const char* line)
     {
@@ -52,68 +47,72 @@ protected:
         out.str("");
         return bash.travail(static_cast<int>(words.size()), words.data());
     }
+    // The words a probe named "p" receives for each line.
+    PROBE* probe()
+    {
+        auto* p = new PROBE;
+        EXPECT_TRUE(bash.add("p", p));
+        return p;
+    }
 };
 
-TEST_F(Shell, SplitsWordsOnSpacesAndRunsTheNamedApp)
+struct LineCase {
+    const char* line;
+    const char* expected;
+};
+
+TEST_F(Shell, LinesAndWhatTheyWrite)
 {
-    EXPECT_EQ(run("echo a  b"), "a b \n");
-    EXPECT_EQ(run("   echo   a   "), "a \n");
-    EXPECT_EQ(run("echo"), "\n");
+    const LineCase cases[] = {
+        // Words split on spaces; the first names the app.
+        {"echo a  b", "a b \n"},
+        {"   echo   a   ", "a \n"},
+        {"echo", "\n"},
+        // Unknown, empty and differently cased names.
+        {"nope 1 2", "nope does not exist \n"},
+        {"    ", " does not exist \n"},
+        {"", " does not exist \n"},
+        {"Echo a", "Echo does not exist \n"},
+        {"[ echo a", " does not exist \n"},
+        // Brackets substitute the result of the line inside them.
+        {"echo [ echo a ]", "a \n \n"},
+        {"echo [ calcul 1 + 2 ]", "\n3 \n"},
+        {"echo x [ calcul 2 * [ calcul 1 + 2 ] ] y", "\n\nx 6 y \n"},
+        {"mono x y", "commande  : mono  nombre arg : 2\nargument 1 : x\nargument 2 : y\n\n"},
+        {"commandes x", "\n"},
+        {"system", "\n"},
+        {"system echo hello", "hello\n\n"},
+    };
+    for (const LineCase& c : cases)
+        EXPECT_EQ(run(c.line), c.expected) << c.line;
 }
 
-TEST_F(Shell, TabIsNoSeparatorWhenCounting)
+TEST_F(Shell, WordsAnAppReceives)
 {
-    auto* probe = new PROBE;
-    ASSERT_TRUE(bash.add("p", probe));
-    run("p\tx");
-    ASSERT_EQ(probe->runs.size(), 1u);
-    EXPECT_EQ(probe->runs[0], std::vector<std::string>{"p"});
-    run("p\tx y");
-    EXPECT_EQ(probe->runs[1], (std::vector<std::string>{"p", "x"}));
-}
-
-TEST_F(Shell, UnknownAndEmptyCommands)
-{
-    EXPECT_EQ(run("nope 1 2"), "nope does not exist \n");
-    EXPECT_EQ(run("    "), " does not exist \n");
-    EXPECT_EQ(run(""), " does not exist \n");
-    EXPECT_EQ(run("Echo a"), "Echo does not exist \n");
-}
-
-TEST_F(Shell, BracketsSubstituteTheResult)
-{
-    EXPECT_EQ(run("echo [ echo a ]"), "a \n \n");
-    EXPECT_EQ(run("echo [ calcul 1 + 2 ]"), "\n3 \n");
-    EXPECT_EQ(run("echo x [ calcul 2 * [ calcul 1 + 2 ] ] y"), "\n\nx 6 y \n");
-}
-
-TEST_F(Shell, NestedGroupsKeepTheirBracketsUntilTheyRun)
-{
-    auto* probe = new PROBE;
-    bash.add("p", probe);
-    run("p [ echo [ echo a ] ] z");
-    ASSERT_EQ(probe->runs.size(), 1u);
-    EXPECT_EQ(probe->runs[0], (std::vector<std::string>{"p", "", "z"}));
-}
-
-TEST_F(Shell, UnbalancedBrackets)
-{
-    EXPECT_EQ(run("[ echo a"), " does not exist \n");
-    auto* probe = new PROBE;
-    bash.add("p", probe);
-    run("p a ] b [ c ] d");
-    ASSERT_EQ(probe->runs.size(), 1u);
-    EXPECT_EQ(probe->runs[0], (std::vector<std::string>{"p", "a"}));
-    run("p a [ b");
-    EXPECT_EQ(probe->runs[1], (std::vector<std::string>{"p", "a"}));
+    PROBE* p = probe();
+    const std::pair<const char*, std::vector<std::string>> cases[] = {
+        // A tab separates nothing when the words are counted.
+        {"p\tx", {"p"}},
+        {"p\tx y", {"p", "x"}},
+        // A nested group keeps its brackets until it runs.
+        {"p [ echo [ echo a ] ] z", {"p", "", "z"}},
+        // Unbalanced brackets end the words.
+        {"p a ] b [ c ] d", {"p", "a"}},
+        {"p a [ b", {"p", "a"}},
+    };
+    for (const auto& c : cases) {
+        p->runs.clear();
+        run(c.first);
+        ASSERT_EQ(p->runs.size(), 1u) << c.first;
+        EXPECT_EQ(p->runs[0], c.second) << c.first;
+    }
 }
 
 TEST_F(Shell, ResultOnlyReachesItsOwnCallSite)
 {
-    auto* probe = new PROBE;
-    probe->pushes = true;
-    probe->result = "r";
-    bash.add("p", probe);
+    PROBE* p = probe();
+    p->pushes = true;
+    p->result = "r";
     EXPECT_EQ(calc("p"), "r");
     EXPECT_EQ(calc("echo"), "");
     EXPECT_EQ(calc("p"), "r");
@@ -126,9 +125,9 @@ TEST_F(Shell, FirstRegistrationWins)
     EXPECT_FALSE(bash.add("echo", second));
     EXPECT_EQ(second->parent, nullptr);
     delete second;
-    auto* probe = new PROBE;
-    EXPECT_TRUE(bash.add("Echo", probe));
-    EXPECT_EQ(probe->parent, &bash);
+    auto* p = new PROBE;
+    EXPECT_TRUE(bash.add("Echo", p));
+    EXPECT_EQ(p->parent, &bash);
 }
 
 TEST_F(Shell, ShowCommandsInDescendingOrder)
@@ -141,40 +140,31 @@ TEST_F(Shell, ShowCommandsInDescendingOrder)
                                 "calcul -> calcul + - * / ( )\n"
                                 "ab -> pas d'aide\n"
                                 "\n");
-    EXPECT_EQ(run("commandes x"), "\n");
 }
 
-TEST_F(Shell, Mono)
+TEST_F(Shell, CalculLeftToRightWithGroups)
 {
-    EXPECT_EQ(run("mono x y"), "commande  : mono  nombre arg : 2\n"
-                               "argument 1 : x\n"
-                               "argument 2 : y\n"
-                               "\n");
-}
-
-TEST_F(Shell, CalculWithoutPrecedence)
-{
-    EXPECT_EQ(calc("calcul 1 + 2 * 3"), "9");
-    EXPECT_EQ(calc("calcul 7 / 2"), "3.5");
-    EXPECT_EQ(calc("calcul 4 / 0"), "0");
-    EXPECT_EQ(calc("calcul 4 x 2"), "0");
-    EXPECT_EQ(calc("calcul ( 5"), "5");
-    EXPECT_EQ(calc("calcul 2 * ( 3 + 4"), "7");
-    EXPECT_EQ(calc("calcul 5 -3"), "-3");
-    EXPECT_EQ(calc("calcul 1e3 + 2.5"), "1002.5");
-    EXPECT_EQ(calc("calcul 1 / 3"), "0.333333");
+    const LineCase cases[] = {
+        {"calcul 1 + 2 * 3", "9"},
+        {"calcul 7 / 2", "3.5"},
+        {"calcul 4 / 0", "0"},
+        {"calcul 4 x 2", "0"},
+        {"calcul ( 5", "5"},
+        {"calcul 2 * ( 3 + 4", "7"},
+        {"calcul 5 -3", "-3"},
+        {"calcul 1e3 + 2.5", "1002.5"},
+        {"calcul 1 / 3", "0.333333"},
+        {"calcul 2 * ( 3 + 4 )", "14"},
+        {"calcul ( 1 + 2 ) * 3", "9"},
+        {"calcul 10 - ( 2 * ( 1 + 1 ) )", "6"},
+        {"calcul 4 ) + 1", "5"},
+        {"calcul", ""},
+        {"calcul + *", ""},
+        {"calcul - 5", "-5"},
+    };
+    for (const LineCase& c : cases)
+        EXPECT_EQ(calc(c.line), c.expected) << c.line;
     EXPECT_EQ(out.str(), "\n");
-}
-
-TEST_F(Shell, CalculGroupsAndDegenerateExpressions)
-{
-    EXPECT_EQ(calc("calcul 2 * ( 3 + 4 )"), "14");
-    EXPECT_EQ(calc("calcul ( 1 + 2 ) * 3"), "9");
-    EXPECT_EQ(calc("calcul 10 - ( 2 * ( 1 + 1 ) )"), "6");
-    EXPECT_EQ(calc("calcul 4 ) + 1"), "5");
-    EXPECT_EQ(calc("calcul"), "");
-    EXPECT_EQ(calc("calcul + *"), "");
-    EXPECT_EQ(calc("calcul - 5"), "-5");
 }
 
 TEST(Calcul, Operators)
@@ -190,24 +180,17 @@ TEST(Calcul, Operators)
 
 TEST(IsNumeric, Bases)
 {
-    EXPECT_TRUE(isNumeric("-3", 10));
-    EXPECT_TRUE(isNumeric("2.5", 10));
-    EXPECT_TRUE(isNumeric("1e3", 10));
-    EXPECT_FALSE(isNumeric("+", 10));
-    EXPECT_FALSE(isNumeric("-", 10));
-    EXPECT_FALSE(isNumeric("3x", 10));
-    EXPECT_FALSE(isNumeric("", 10));
-    EXPECT_TRUE(isNumeric("ff", 16));
-    EXPECT_FALSE(isNumeric("fg", 16));
-    EXPECT_TRUE(isNumeric("17", 8));
-    EXPECT_FALSE(isNumeric("18", 8));
-    EXPECT_FALSE(isNumeric("10", 2));
+    const std::tuple<const char*, int, bool> cases[] = {
+        {"-3", 10, true},  {"2.5", 10, true},  {"1e3", 10, true}, {"+", 10, false},
+        {"-", 10, false},  {"3x", 10, false},  {"", 10, false},   {"ff", 16, true},
+        {"fg", 16, false}, {"17", 8, true},    {"18", 8, false},  {"10", 2, false},
+    };
+    for (const auto& [text, base, numeric] : cases)
+        EXPECT_EQ(isNumeric(text, base), numeric) << text << " in base " << base;
 }
 
-TEST_F(Shell, SystemCopiesTheOutput)
+TEST_F(Shell, SystemCopiesALongOutput)
 {
-    EXPECT_EQ(run("system"), "\n");
-    EXPECT_EQ(run("system echo hello"), "hello\n\n");
     std::string longline(300, 'z');
     std::string line = "system printf " + longline;
     EXPECT_EQ(run(line.c_str()), longline + "\n");
