@@ -6,10 +6,9 @@
 set -u
 : "${E2E_KEEP:=}"
 . "$(dirname "$0")/lib.sh"
-e2e_init "$1"
+e2e_begin "$1"
 E2E_BIN="$E2E_BUILD/tools/console/plumfall-console"
 export PLUMFALL_CONSOLE_TRACE=1
-e2e_start_xvfb
 
 saved="$E2E_TMP/scene12.xml"
 cat >"$E2E_TMP/commandes.txt" <<END
@@ -18,8 +17,7 @@ translation x 10
 savexml $saved
 END
 
-e2e_start_game "$E2E_TMP/commandes.txt"
-win=$(e2e_find_window "Plumfall console") || exit 1
+e2e_open "$E2E_TMP/commandes.txt"
 e2e_wait_log "console| loading file $E2E_TMP/commandes.txt" 10
 e2e_wait_log "console|     scene 12 selectionnee" 5
 [ -s "$saved" ] || e2e_fail "the script did not save $saved"
@@ -30,7 +28,7 @@ grep -qF 'texture nom = "poulet1_1_tex"' "$saved" || e2e_fail "the saved scene l
 e2e_ok "the command script selected, moved and saved scene 12"
 
 # The keys of the layout in use (Xvfb's default, US) type their own characters.
-xdotool windowfocus --sync "$win" || e2e_fail "cannot focus window $win"
+xdotool windowfocus --sync "$E2E_WIN" || e2e_fail "cannot focus window $E2E_WIN"
 xdotool type --delay 40 'echo [ calcul 1 + 2 ]'
 xdotool key Return
 e2e_wait_log "console| echo [ calcul 1 + 2 ]" 5
@@ -38,10 +36,10 @@ e2e_wait_log "console| 3 " 5
 grep -aqx "101" "$E2E_TMP/game.log" || e2e_fail "the key code of 'e' (101) was not traced"
 e2e_ok "typed 'echo [ calcul 1 + 2 ]' shows 3 in the scroll-back"
 
-e2e_screenshot "$win" "$E2E_TMP/shot.png"
+e2e_screenshot "$E2E_WIN" "$E2E_TMP/shot.png"
 brightest=$(e2e_brightest "$E2E_TMP/shot.png") || exit 1
 [ "$brightest" -gt 0 ] || e2e_fail "the window shows only black"
-e2e_close_and_check "$win"
+e2e_close
 e2e_ok "first run closed with exit code 0"
 
 again="$E2E_TMP/again.xml"
@@ -50,8 +48,7 @@ loadxml $saved
 show
 savexml $again
 END
-e2e_start_game "$E2E_TMP/relire.txt"
-win=$(e2e_find_window "Plumfall console") || exit 1
+e2e_open "$E2E_TMP/relire.txt"
 # The root holds three scenes: the loaded one becomes the fourth.
 e2e_wait_log "console|    SCENE : 14" 10
 for i in $(seq 50); do
@@ -60,5 +57,5 @@ for i in $(seq 50); do
 done
 cmp -s "$saved" "$again" || e2e_fail "the scene read back saves differently: $(diff "$saved" "$again" | head -n 5)"
 e2e_ok "the saved scene reads back and saves the same XML"
-e2e_close_and_check "$win"
+e2e_close
 echo "PASS"

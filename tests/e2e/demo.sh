@@ -5,15 +5,13 @@
 set -u
 . "$(dirname "$0")/lib.sh"
 . "$(dirname "$0")/lib_image.sh"
-e2e_init "$1"
-e2e_start_xvfb
-e2e_start_game --demo 1
+e2e_begin "$1"
+e2e_open --demo 1
 
-win=$(e2e_find_window "Plumfall !!!") || exit 1
 sleep 1
-e2e_screenshot "$win" "$E2E_TMP/a.png"
+e2e_screenshot "$E2E_WIN" "$E2E_TMP/a.png"
 sleep 3
-e2e_screenshot "$win" "$E2E_TMP/b.png"
+e2e_screenshot "$E2E_WIN" "$E2E_TMP/b.png"
 e2e_keep "$E2E_TMP/b.png" demo.png
 
 # "DEMO" is one short word where the prompt's two long lines stood.
@@ -31,7 +29,7 @@ xb=$(e2e_progress_x "$E2E_TMP/b.png")
 e2e_ok "the flock went forward without any input: progress cursor from x=$xa to x=$xb"
 
 kill -0 "$E2E_GAME_PID" 2>/dev/null || e2e_fail "the program exited on its own"
-e2e_close_window "$win"
+e2e_close_window "$E2E_WIN"
 e2e_wait_exit 2
 [ "$E2E_EXIT_CODE" = 0 ] || e2e_fail "exit code $E2E_EXIT_CODE"
 echo "PASS"

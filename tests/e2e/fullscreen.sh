@@ -6,8 +6,7 @@
 set -u
 . "$(dirname "$0")/lib.sh"
 . "$(dirname "$0")/lib_image.sh"
-e2e_init "$1"
-e2e_start_xvfb 1920x1080
+e2e_begin "$1" 1920x1080
 settings="$E2E_TMP/config/plumfall/settings"
 
 # expect_full FILE: the picture between black bars, the flames' red inside.
@@ -20,8 +19,7 @@ expect_full() {
         e2e_fail "no flames in the picture: textures lost?"
 }
 
-e2e_start_game --fullscreen
-win=$(e2e_find_window "Plumfall !!!") || exit 1
+e2e_open --fullscreen
 sleep 1.5
 e2e_screenshot root "$E2E_TMP/full.png"
 e2e_keep "$E2E_TMP/full.png" fullscreen.png
@@ -32,7 +30,7 @@ e2e_ok "--fullscreen: black bars of 240 pixels, the start screen between them"
 
 # The pointer held in the right bar steers as the view's right edge.
 xdotool mousemove 1900 540
-xdotool key --window "$win" F1
+xdotool key --window "$E2E_WIN" F1
 sleep 0.5
 e2e_screenshot root "$E2E_TMP/a.png"
 xa=$(e2e_progress_x "$E2E_TMP/a.png" 720x43+240+14)
@@ -45,30 +43,28 @@ for i in $(seq 10); do
 done
 [ $((xb - xa)) -ge 30 ] || e2e_fail "the flock did not go right: cursor from $xa to $xb"
 e2e_ok "pointer in the right bar: the flock goes right (cursor from x=$xa to x=$xb)"
-e2e_close_and_check "$win"
+e2e_close
 [ ! -e "$settings" ] || e2e_fail "the command line's full screen was saved: $(cat "$settings")"
 
-e2e_start_game
-win=$(e2e_find_window "Plumfall !!!") || exit 1
+e2e_open
 sleep 1
-xdotool key --window "$win" F11
+xdotool key --window "$E2E_WIN" F11
 sleep 1.5
 e2e_screenshot root "$E2E_TMP/f11.png"
 expect_full "$E2E_TMP/f11.png"
 grep -qx 'fullscreen = yes' "$settings" || e2e_fail "F11 was not remembered"
 e2e_ok "F11: full screen, textures kept, remembered"
-e2e_close_and_check "$win"
+e2e_close
 
-e2e_start_game
-win=$(e2e_find_window "Plumfall !!!") || exit 1
+e2e_open
 sleep 1.5
 e2e_screenshot root "$E2E_TMP/again.png"
 expect_full "$E2E_TMP/again.png"
-xdotool key --window "$win" F11
+xdotool key --window "$E2E_WIN" F11
 sleep 1
-size=$(e2e_window_size "$win") || exit 1
+size=$(e2e_window_size "$E2E_WIN") || exit 1
 [ "$size" = "800x600" ] || e2e_fail "F11 back gives a $size window, not 800x600"
 grep -qx 'fullscreen = no' "$settings" || e2e_fail "F11 back was not remembered"
 e2e_ok "the next start is full screen; F11 brings the 800x600 window back"
-e2e_close_and_check "$win"
+e2e_close
 echo "PASS"

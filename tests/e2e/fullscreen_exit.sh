@@ -5,9 +5,8 @@
 # the next start. In the window both keys are the window manager's again.
 set -u
 . "$(dirname "$0")/lib.sh"
-e2e_init "$1"
+e2e_begin "$1" 1024x768
 command -v openbox >/dev/null || e2e_fail "openbox is missing (sh scripts/install-deps.sh)"
-e2e_start_xvfb 1024x768
 settings="$E2E_TMP/config/plumfall/settings"
 
 # Openbox with its stock key bindings (Alt+F4 closes), not the user's; it ends with the X server.
@@ -18,12 +17,11 @@ for i in $(seq 50); do
 done
 xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id' || e2e_fail "openbox did not start: $(cat "$E2E_TMP/wm.log")"
 
-# full_screen_game ARGS...: the game started full screen, its window in $win.
+# full_screen_game ARGS...: the game started full screen, its window in $E2E_WIN.
 full_screen_game() {
-    e2e_start_game "$@"
-    win=$(e2e_find_window "Plumfall !!!") || exit 1
+    e2e_open "$@"
     sleep 1.5
-    size=$(e2e_window_size "$win") || exit 1
+    size=$(e2e_window_size "$E2E_WIN") || exit 1
     [ "$size" = 1024x768 ] || e2e_fail "$* did not fill the 1024x768 desktop: $size"
 }
 
@@ -38,7 +36,7 @@ printf 'fullscreen = yes\nsound = off\n' >"$settings"
 full_screen_game
 xdotool key Escape
 sleep 1
-size=$(e2e_window_size "$win") || exit 1
+size=$(e2e_window_size "$E2E_WIN") || exit 1
 [ "$size" = 800x600 ] || e2e_fail "Esc in full screen gives a $size window, not 800x600"
 grep -qx 'fullscreen = no' "$settings" || e2e_fail "Esc was not kept: $(cat "$settings")"
 grep -qx 'sound = off' "$settings" || e2e_fail "Esc lost the sound's choice: $(cat "$settings")"
@@ -48,8 +46,8 @@ e2e_ok "Esc in full screen: the 800x600 window, kept for the next start"
 xdotool key Escape
 sleep 0.5
 kill -0 "$E2E_GAME_PID" 2>/dev/null || e2e_fail "Esc in the window ended the game"
-[ "$(e2e_window_size "$win")" = 800x600 ] || e2e_fail "Esc in the window changed it"
-xdotool windowactivate --sync "$win" 2>/dev/null || xdotool windowfocus --sync "$win"
+[ "$(e2e_window_size "$E2E_WIN")" = 800x600 ] || e2e_fail "Esc in the window changed it"
+xdotool windowactivate --sync "$E2E_WIN" 2>/dev/null || xdotool windowfocus --sync "$E2E_WIN"
 xdotool key alt+F4
 e2e_wait_exit 3
 [ "$E2E_EXIT_CODE" = 0 ] || e2e_fail "exit code $E2E_EXIT_CODE after openbox's Alt+F4, not 0"

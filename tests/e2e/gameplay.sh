@@ -4,21 +4,19 @@
 set -u
 . "$(dirname "$0")/lib.sh"
 . "$(dirname "$0")/lib_image.sh"
-e2e_init "$1"
-e2e_start_xvfb
-e2e_start_game
+e2e_begin "$1"
+e2e_open
 
-win=$(e2e_find_window "Plumfall !!!") || exit 1
 sleep 1
-xdotool mousemove --window "$win" 700 300
-xdotool key --window "$win" F1
+xdotool mousemove --window "$E2E_WIN" 700 300
+xdotool key --window "$E2E_WIN" F1
 sleep 0.5
-e2e_screenshot "$win" "$E2E_TMP/a.png"
+e2e_screenshot "$E2E_WIN" "$E2E_TMP/a.png"
 for x in 720 740 760 780 760 740; do
-    xdotool mousemove --window "$win" "$x" 300
+    xdotool mousemove --window "$E2E_WIN" "$x" 300
     sleep 0.5
 done
-e2e_screenshot "$win" "$E2E_TMP/b.png"
+e2e_screenshot "$E2E_WIN" "$E2E_TMP/b.png"
 e2e_keep "$E2E_TMP/b.png" gameplay.png
 
 white='r == 255 && g == 255 && b == 255'
@@ -33,7 +31,7 @@ xb=$(e2e_progress_x "$E2E_TMP/b.png")
 e2e_ok "the view scrolled right: progress cursor from x=$xa to x=$xb"
 
 kill -0 "$E2E_GAME_PID" 2>/dev/null || e2e_fail "the program exited on its own"
-e2e_close_window "$win"
+e2e_close_window "$E2E_WIN"
 e2e_wait_exit 2
 [ "$E2E_EXIT_CODE" = 0 ] || e2e_fail "exit code $E2E_EXIT_CODE"
 echo "PASS"

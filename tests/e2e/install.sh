@@ -50,32 +50,30 @@ mkdir -p "$empty"
 # play_from_elsewhere WHAT PROGRAM [ARGS]: the program started from the empty
 # directory must show the start screen with its pictures, then close with 0.
 play_from_elsewhere() {
-    local what="$1" prog="$2" win
+    local what="$1" prog="$2"
     shift 2
-    E2E_RUNDIR="$empty" E2E_BIN="$prog" e2e_start_game "$@"
-    win=$(e2e_find_window "Plumfall !!!") || exit 1
+    E2E_RUNDIR="$empty" E2E_BIN="$prog" e2e_open "$@"
     sleep 1.5
-    e2e_screenshot "$win" "$E2E_TMP/shot.png"
+    e2e_screenshot "$E2E_WIN" "$E2E_TMP/shot.png"
     local flames text
     flames=$(e2e_count "$E2E_TMP/shot.png" 800x40+0+45 'r > b + 10')
     text=$(e2e_count "$E2E_TMP/shot.png" 700x40+15+100 'r == 255 && g == 255 && b == 255')
     [ "$flames" -gt 30000 ] || e2e_fail "$what: no flames behind the belt ($flames warm pixels of 32000)"
     [ "$text" -gt 500 ] || e2e_fail "$what: no start text ($text white pixels)"
-    e2e_close_window "$win"
+    e2e_close_window "$E2E_WIN"
     e2e_wait_exit 3
     [ "$E2E_EXIT_CODE" = 0 ] || e2e_fail "$what: exit code $E2E_EXIT_CODE after closing"
     e2e_ok "$what: start screen with its pictures, exit code 0"
 }
 
 # The installed game, from the empty directory: window class and icon for the desktop.
-E2E_RUNDIR="$empty" E2E_BIN="$prefix/games/plumfall" e2e_start_game
-win=$(e2e_find_window "Plumfall !!!") || exit 1
-xprop -id "$win" WM_CLASS | grep -q '"plumfall"' || e2e_fail "window class: $(xprop -id "$win" WM_CLASS)"
+E2E_RUNDIR="$empty" E2E_BIN="$prefix/games/plumfall" e2e_open
+xprop -id "$E2E_WIN" WM_CLASS | grep -q '"plumfall"' || e2e_fail "window class: $(xprop -id "$E2E_WIN" WM_CLASS)"
 # SDL 1.2 gives an icon bitmap in the hints, SDL 2 under sdl12-compat the _NET_WM_ICON pixels.
-xprop -id "$win" WM_HINTS _NET_WM_ICON | grep -qE 'to use for icon|_NET_WM_ICON\(CARDINAL\)' ||
-    e2e_fail "no window icon: $(xprop -id "$win" WM_HINTS _NET_WM_ICON | head -c 300)"
-e2e_ok "$(xprop -id "$win" WM_CLASS), with an icon"
-e2e_close_window "$win"
+xprop -id "$E2E_WIN" WM_HINTS _NET_WM_ICON | grep -qE 'to use for icon|_NET_WM_ICON\(CARDINAL\)' ||
+    e2e_fail "no window icon: $(xprop -id "$E2E_WIN" WM_HINTS _NET_WM_ICON | head -c 300)"
+e2e_ok "$(xprop -id "$E2E_WIN" WM_CLASS), with an icon"
+e2e_close_window "$E2E_WIN"
 e2e_wait_exit 3
 play_from_elsewhere "installed, data found beside the program" "$prefix/games/plumfall"
 e2e_keep "$E2E_TMP/shot.png" installed-from-elsewhere.png
@@ -83,15 +81,14 @@ e2e_keep "$E2E_TMP/shot.png" installed-from-elsewhere.png
 # The installed console loads the data from its folder, then works where it
 # was started: a relative command file is read, and a scene saved, there.
 printf 'select 12\nsavexml saved.xml\n' >"$empty/commandes.txt"
-E2E_RUNDIR="$empty" E2E_BIN="$prefix/games/plumfall-console" e2e_start_game commandes.txt
-win=$(e2e_find_window "Plumfall console") || exit 1
+E2E_RUNDIR="$empty" E2E_BIN="$prefix/games/plumfall-console" e2e_open commandes.txt
 for i in $(seq 50); do
     [ -s "$empty/saved.xml" ] && break
     sleep 0.1
 done
 [ -s "$empty/saved.xml" ] || e2e_fail "the console did not save saved.xml where it was started"
 grep -qF 'poulet1_1_tex' "$empty/saved.xml" || e2e_fail "the saved scene lacks the chicken: $(head -c 200 "$empty/saved.xml")"
-e2e_close_window "$win"
+e2e_close_window "$E2E_WIN"
 e2e_wait_exit 3
 [ "$E2E_EXIT_CODE" = 0 ] || e2e_fail "the console's exit code $E2E_EXIT_CODE after closing"
 rm -f "$empty/commandes.txt" "$empty/saved.xml"

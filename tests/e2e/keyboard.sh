@@ -4,11 +4,10 @@
 # AltGr that each character needs in the active layout).
 set -u
 . "$(dirname "$0")/lib.sh"
-e2e_init "$1"
+e2e_begin "$1"
 E2E_BIN="$E2E_BUILD/tools/console/plumfall-console"
 command -v setxkbmap >/dev/null || e2e_fail "setxkbmap is missing (sh scripts/install-deps.sh)"
 export PLUMFALL_CONSOLE_TRACE=1
-e2e_start_xvfb
 
 # A run directory of our own, so that relative paths land in the test's folder.
 run="$E2E_TMP/run"
@@ -21,9 +20,8 @@ type_lines() {
     local layout="$1" line
     shift
     setxkbmap "$layout" || e2e_fail "setxkbmap $layout failed"
-    e2e_start_game -
-    win=$(e2e_find_window "Plumfall console") || exit 1
-    xdotool windowfocus --sync "$win" || e2e_fail "cannot focus window $win"
+    e2e_open -
+    xdotool windowfocus --sync "$E2E_WIN" || e2e_fail "cannot focus window $E2E_WIN"
     for line in "$@"; do
         xdotool type --delay 30 "$line"
         xdotool key Return
@@ -36,7 +34,7 @@ e2e_wait_log "console| 3 " 5
 # The 1 key's code is traced: '&' (38) under SDL 1.2, '1' (49) under sdl12-compat.
 grep -aqxE "38|49" "$E2E_TMP/game.log" || e2e_fail "the key code of the French 1 key was not traced"
 e2e_ok "French layout: 'echo [ calcul 1 + 2 ]' shows 3"
-e2e_close_and_check "$win"
+e2e_close
 
 type_lines us 'echo [ calcul 1 + 2 ]' 'echo [ calcul 7 / 2 ]' 'select 12' 'savexml sub/scene.xml'
 e2e_wait_log "console| 3 " 5
@@ -47,5 +45,5 @@ for i in $(seq 50); do
 done
 [ -s "$run/sub/scene.xml" ] || e2e_fail "savexml sub/scene.xml wrote nothing into sub"
 e2e_ok "US layout: 1 + 2 shows 3, 7 / 2 shows 3.5, savexml writes sub/scene.xml"
-e2e_close_and_check "$win"
+e2e_close
 echo "PASS"

@@ -1,12 +1,15 @@
 # Helpers for the end-to-end tests: the real binaries on a private Xvfb,
 # driven and read like a person would (window, screenshots, closing).
-# Source it, then call e2e_init <build dir>. Every helper fails the test
+# Source it, then call e2e_begin <build dir> [screen] (or e2e_init, and
+# e2e_start_xvfb later); e2e_open starts the program and finds its window,
+# e2e_close closes it and checks the exit. Every helper fails the test
 # (exit 1) with a message when something is not as expected; when called
 # in $(...), add `|| exit 1`.
 
 E2E_XVFB_PID=""
 E2E_GAME_PID=""
 E2E_TMP=""
+E2E_WIN=""
 
 e2e_fail() {
     echo "FAIL: $*" >&2
@@ -72,6 +75,27 @@ e2e_start_xvfb() {
         sleep 0.1
     done
     e2e_fail "display $DISPLAY does not answer"
+}
+
+# e2e_begin BUILD_DIR [WIDTHxHEIGHT]: e2e_init, then e2e_start_xvfb.
+e2e_begin() {
+    e2e_init "$1"
+    e2e_start_xvfb "${2:-}"
+}
+
+# e2e_open [ARGS...]: e2e_start_game, then waits for the program's window
+# ("Plumfall console" for the console program, else "Plumfall !!!"); its id
+# goes in E2E_WIN.
+e2e_open() {
+    local title="Plumfall !!!"
+    [ "$(basename "$E2E_BIN")" = plumfall-console ] && title="Plumfall console"
+    e2e_start_game "$@"
+    E2E_WIN=$(e2e_find_window "$title") || exit 1
+}
+
+# e2e_close: e2e_close_and_check on the window e2e_open found.
+e2e_close() {
+    e2e_close_and_check "$E2E_WIN"
 }
 
 # e2e_start_game [ARGS...]: the program in its run directory, output in game.log.

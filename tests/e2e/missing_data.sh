@@ -6,8 +6,7 @@
 # said to be so. Missing sounds cost one warning line; the game plays on.
 set -u
 . "$(dirname "$0")/lib.sh"
-e2e_init "$1"
-e2e_start_xvfb
+e2e_begin "$1"
 
 # expect_refusal DIR TEXT...: the game on data folder DIR; each TEXT in its ERREUR line.
 expect_refusal() {

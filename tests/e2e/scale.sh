@@ -5,27 +5,25 @@
 set -u
 . "$(dirname "$0")/lib.sh"
 . "$(dirname "$0")/lib_image.sh"
-e2e_init "$1"
-e2e_start_xvfb 2048x1536
+e2e_begin "$1" 2048x1536
 
 # shot NAME [ARGS...]: runs the game, keeps its start screen in NAME.png, leaves it running.
 shot() {
     local name="$1"
     shift
-    e2e_start_game "$@"
-    win=$(e2e_find_window "Plumfall !!!") || exit 1
+    e2e_open "$@"
     # Before the first grain rides in: the start screen is still.
     sleep 1.2
-    e2e_screenshot "$win" "$E2E_TMP/$name.png"
+    e2e_screenshot "$E2E_WIN" "$E2E_TMP/$name.png"
 }
 
 shot one
-size=$(e2e_window_size "$win") || exit 1
+size=$(e2e_window_size "$E2E_WIN") || exit 1
 [ "$size" = "800x600" ] || e2e_fail "without options the window is $size, not 800x600"
-e2e_close_and_check "$win"
+e2e_close
 
 shot two --scale 2
-size=$(e2e_window_size "$win") || exit 1
+size=$(e2e_window_size "$E2E_WIN") || exit 1
 [ "$size" = "1600x1200" ] || e2e_fail "--scale 2 gives a $size window, not 1600x1200"
 e2e_keep "$E2E_TMP/two.png" scale2.png
 # Taking one pixel of each 2 x 2 square gives back the 800 x 600 picture: the
@@ -43,31 +41,30 @@ done
 e2e_ok "1600x1200 window, the same picture as at 800x600"
 
 # The pointer at the right of the window, as gameplay.sh does at scale 1.
-xdotool mousemove --window "$win" 1400 600
-xdotool key --window "$win" F1
+xdotool mousemove --window "$E2E_WIN" 1400 600
+xdotool key --window "$E2E_WIN" F1
 sleep 0.5
-e2e_screenshot "$win" "$E2E_TMP/a.png"
+e2e_screenshot "$E2E_WIN" "$E2E_TMP/a.png"
 xa=$(e2e_progress_x "$E2E_TMP/a.png" 800x48+0+16)
 # However busy the machine, the view scrolls within 10 s.
 for x in 1440 1480 1520 1560 1520 1480 1440 1480 1520 1560; do
-    xdotool mousemove --window "$win" "$x" 600
+    xdotool mousemove --window "$E2E_WIN" "$x" 600
     sleep 1
-    e2e_screenshot "$win" "$E2E_TMP/b.png"
+    e2e_screenshot "$E2E_WIN" "$E2E_TMP/b.png"
     xb=$(e2e_progress_x "$E2E_TMP/b.png" 800x48+0+16)
     [ $((xb - xa)) -ge 30 ] && break
 done
 [ "$xa" -ge 0 ] && [ "$xb" -ge 0 ] || e2e_fail "no progress cursor found ($xa, $xb)"
 [ $((xb - xa)) -ge 30 ] || e2e_fail "the flock did not go right: cursor from $xa to $xb"
 e2e_ok "the flock follows the pointer: progress cursor from x=$xa to x=$xb"
-e2e_close_and_check "$win"
+e2e_close
 
 # A scale whose window would not fit the desktop: the largest that fits, said in one line.
-e2e_start_game --scale 3
-win=$(e2e_find_window "Plumfall !!!") || exit 1
-size=$(e2e_window_size "$win") || exit 1
+e2e_open --scale 3
+size=$(e2e_window_size "$E2E_WIN") || exit 1
 [ "$size" = "1600x1200" ] || e2e_fail "--scale 3 on 2048x1536 gives a $size window, not 1600x1200"
 line=$(grep '^plumfall: ' "$E2E_TMP/game.log")
 [[ "$line" == *"--scale 3"*"--scale 2"* ]] || e2e_fail "no line naming --scale 3 and --scale 2: $line"
 e2e_ok "--scale 3 on 2048x1536: $line"
-e2e_close_and_check "$win"
+e2e_close
 echo "PASS"

@@ -4,9 +4,8 @@
 # --volume lowers the level. The M choice is remembered.
 set -u
 . "$(dirname "$0")/lib.sh"
-e2e_init "$1"
+e2e_begin "$1"
 command -v sox >/dev/null || e2e_fail "sox is missing (sh scripts/install-deps.sh)"
-e2e_start_xvfb
 export SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$E2E_TMP/audio.raw" SDL_DISKAUDIODELAY=20
 settings="$E2E_TMP/config/plumfall/settings"
 
@@ -15,8 +14,7 @@ play() {
     local seconds="$1"
     shift
     rm -f "$SDL_DISKAUDIOFILE"
-    e2e_start_game "$@"
-    win=$(e2e_find_window "Plumfall !!!") || exit 1
+    e2e_open "$@"
     sleep "$seconds"
 }
 
@@ -37,39 +35,39 @@ end=$(size)
 [ "$end" -gt 100000 ] || e2e_fail "only $end bytes of sound in 2 s"
 [ "$(sounding 0 "$end")" -gt 0 ] || e2e_fail "silence without options"
 full=$(peak)
-e2e_close_and_check "$win"
+e2e_close
 e2e_ok "the music plays without options (peak $full)"
 
 play 2 --mute
 end=$(size)
 [ "$end" -gt 100000 ] || e2e_fail "only $end bytes of sound in 2 s"
 [ "$(sounding 0 "$end")" = 0 ] || e2e_fail "--mute: some samples are not zero"
-e2e_close_and_check "$win"
+e2e_close
 [ ! -e "$settings" ] || e2e_fail "--mute was saved: $(cat "$settings")"
 e2e_ok "--mute: every sample is zero, nothing saved"
 
 play 2 --volume 25
 quarter=$(peak)
-e2e_close_and_check "$win"
+e2e_close
 awk -v q="$quarter" -v f="$full" 'BEGIN { exit !(q > 0 && q < 0.3 * f) }' ||
     e2e_fail "--volume 25 peaks at $quarter against $full at full volume"
 e2e_ok "--volume 25 peaks at $quarter"
 
 play 1.5
-xdotool key --window "$win" m
+xdotool key --window "$E2E_WIN" m
 sleep 0.5 # what was mixed before the key still comes out
 from=$(size)
 sleep 1.5
 to=$(size)
 [ "$(sounding "$from" "$to")" = 0 ] || e2e_fail "M did not silence the sound"
 grep -qx 'sound = off' "$settings" || e2e_fail "M was not remembered"
-xdotool key --window "$win" m
+xdotool key --window "$E2E_WIN" m
 sleep 0.5
 from=$(size)
 sleep 1.5
 to=$(size)
 [ "$(sounding "$from" "$to")" -gt 0 ] || e2e_fail "M again did not bring the music back"
 grep -qx 'sound = on' "$settings" || e2e_fail "M again was not remembered"
-e2e_close_and_check "$win"
+e2e_close
 e2e_ok "M silences the sound, M again brings it back; each remembered"
 echo "PASS"

@@ -4,15 +4,13 @@
 set -u
 . "$(dirname "$0")/lib.sh"
 . "$(dirname "$0")/lib_image.sh"
-e2e_init "$1"
-e2e_start_xvfb
-e2e_start_game
+e2e_begin "$1"
+e2e_open
 
-win=$(e2e_find_window "Plumfall !!!") || exit 1
 sleep 1.5
-e2e_screenshot "$win" "$E2E_TMP/a.png"
+e2e_screenshot "$E2E_WIN" "$E2E_TMP/a.png"
 sleep 0.35
-e2e_screenshot "$win" "$E2E_TMP/b.png"
+e2e_screenshot "$E2E_WIN" "$E2E_TMP/b.png"
 e2e_keep "$E2E_TMP/a.png" startscreen.png
 
 white='r == 255 && g == 255 && b == 255'
@@ -38,7 +36,7 @@ if e2e_same "$E2E_TMP/a.png" "$E2E_TMP/b.png" 400x300+400+150; then
 fi
 e2e_ok "the belt's stripes move"
 
-e2e_close_window "$win"
+e2e_close_window "$E2E_WIN"
 e2e_wait_exit 2
 [ "$E2E_EXIT_CODE" = 0 ] || e2e_fail "exit code $E2E_EXIT_CODE"
 echo "PASS"
