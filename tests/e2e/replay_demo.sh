@@ -6,9 +6,8 @@
 set -u
 . "$(dirname "$0")/lib.sh"
 . "$(dirname "$0")/lib_image.sh"
-e2e_init "$1"
+e2e_begin "$1"
 headless="$E2E_BUILD/tools/headless/plumfall-headless"
-e2e_start_xvfb
 white='r == 255 && g == 255 && b == 255'
 caption() { [ "$(e2e_count "$1" 200x45+15+100 "$white")" -ge 100 ]; }
 
@@ -44,32 +43,31 @@ grep -q "cut.replay:7: the file ends before its end line" "$E2E_TMP/verify.log" 
 e2e_ok "another version named, a truncated file refused with its line (exit 2)"
 
 cp "$replay" "$E2E_TMP/demo.replay"
-e2e_start_game --replay "$E2E_TMP/demo.replay"
-win=$(e2e_find_window "Plumfall !!!") || exit 1
+e2e_open --replay "$E2E_TMP/demo.replay"
 sleep 1.5
-xdotool mousemove --window "$win" 100 550
-e2e_screenshot "$win" "$E2E_TMP/r1.png"
+xdotool mousemove --window "$E2E_WIN" 100 550
+e2e_screenshot "$E2E_WIN" "$E2E_TMP/r1.png"
 caption "$E2E_TMP/r1.png" || e2e_fail "no REPLAY where the prompt stands"
 e2e_keep "$E2E_TMP/r1.png" replay.png
-xdotool keydown --window "$win" Tab
+xdotool keydown --window "$E2E_WIN" Tab
 sleep 4
-xdotool keyup --window "$win" Tab
-xdotool key --window "$win" p
+xdotool keyup --window "$E2E_WIN" Tab
+xdotool key --window "$E2E_WIN" p
 sleep 0.3
-e2e_screenshot "$win" "$E2E_TMP/r2.png"
+e2e_screenshot "$E2E_WIN" "$E2E_TMP/r2.png"
 sleep 0.5
-e2e_screenshot "$win" "$E2E_TMP/r3.png"
+e2e_screenshot "$E2E_WIN" "$E2E_TMP/r3.png"
 e2e_same "$E2E_TMP/r2.png" "$E2E_TMP/r3.png" 800x600+0+0 || e2e_fail "P did not pause the replay"
-xdotool key --window "$win" p
+xdotool key --window "$E2E_WIN" p
 # Waits for the end of the replay: the picture holds still.
 for i in $(seq 100); do
     cmp -s "$E2E_TMP/r2.png" "$E2E_TMP/r3.png" && sleep 0.1
-    e2e_screenshot "$win" "$E2E_TMP/r2.png"
+    e2e_screenshot "$E2E_WIN" "$E2E_TMP/r2.png"
     sleep 0.3
-    e2e_screenshot "$win" "$E2E_TMP/r3.png"
+    e2e_screenshot "$E2E_WIN" "$E2E_TMP/r3.png"
     e2e_same "$E2E_TMP/r2.png" "$E2E_TMP/r3.png" 800x600+0+0 && break
 done
-e2e_close_and_check "$win"
+e2e_close
 played=$(grep -a '^replay: ' "$E2E_TMP/game.log") || e2e_fail "no outcome line after the replay"
 [ "${played#replay: }" = "${outcome#game: }" ] || e2e_fail "played back: '$played'; recorded: '$outcome'"
 e2e_ok "played back in the window with Tab and a pause: ${played#replay: }"

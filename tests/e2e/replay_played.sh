@@ -7,14 +7,12 @@
 set -u
 . "$(dirname "$0")/lib.sh"
 . "$(dirname "$0")/lib_image.sh"
-e2e_init "$1"
+e2e_begin "$1"
 headless="$E2E_BUILD/tools/headless/plumfall-headless"
-e2e_start_xvfb
-e2e_start_game
+e2e_open
 
-win=$(e2e_find_window "Plumfall !!!") || exit 1
 sleep 1
-move() { xdotool mousemove --window "$win" "$1" "$2"; }
+move() { xdotool mousemove --window "$E2E_WIN" "$1" "$2"; }
 # SECONDS of moves: the pointer leads the flock forward and sweeps across the belt.
 play() {
     local end=$(($(date +%s) + $1)) i=0
@@ -28,44 +26,44 @@ white='r == 255 && g == 255 && b == 255'
 paused() { [ "$(e2e_count "$1" 200x45+15+100 "$white")" -ge 100 ]; }
 
 move 600 300
-xdotool key --window "$win" F3
+xdotool key --window "$E2E_WIN" F3
 play 22
 
-xdotool key --window "$win" p
+xdotool key --window "$E2E_WIN" p
 sleep 0.3
-e2e_screenshot "$win" "$E2E_TMP/p1.png"
+e2e_screenshot "$E2E_WIN" "$E2E_TMP/p1.png"
 move 300 500 # while paused: it counts in the next frame played
 sleep 1
-e2e_screenshot "$win" "$E2E_TMP/p2.png"
+e2e_screenshot "$E2E_WIN" "$E2E_TMP/p2.png"
 paused "$E2E_TMP/p1.png" || e2e_fail "no PAUSE where the prompt stands"
 e2e_same "$E2E_TMP/p1.png" "$E2E_TMP/p2.png" 800x600+0+0 || e2e_fail "the world moved while paused"
 e2e_keep "$E2E_TMP/p1.png" pause.png
-xdotool key --window "$win" period
+xdotool key --window "$E2E_WIN" period
 sleep 0.3
-e2e_screenshot "$win" "$E2E_TMP/p3.png"
+e2e_screenshot "$E2E_WIN" "$E2E_TMP/p3.png"
 e2e_same "$E2E_TMP/p2.png" "$E2E_TMP/p3.png" 800x600+0+0 && e2e_fail "'.' did not play a frame"
 paused "$E2E_TMP/p3.png" || e2e_fail "'.' ended the pause"
-xdotool key --window "$win" p
+xdotool key --window "$E2E_WIN" p
 e2e_ok "P pauses (PAUSE shown, the world still), '.' plays one frame, P resumes"
 
 play 10
-xdotool windowfocus --sync "$win"
+xdotool windowfocus --sync "$E2E_WIN"
 play 2
 xdotool windowfocus "$(xdotool search --maxdepth 0 --name '' | head -n 1)"
 sleep 0.5
-e2e_screenshot "$win" "$E2E_TMP/f1.png"
+e2e_screenshot "$E2E_WIN" "$E2E_TMP/f1.png"
 paused "$E2E_TMP/f1.png" || e2e_fail "losing the focus did not pause the game"
 move 600 300
 xdotool click 1
 sleep 0.5
-e2e_screenshot "$win" "$E2E_TMP/f2.png"
+e2e_screenshot "$E2E_WIN" "$E2E_TMP/f2.png"
 paused "$E2E_TMP/f2.png" && e2e_fail "a click in the window did not resume the game"
 e2e_ok "losing the focus pauses, a click resumes"
 play 12
 # The pointer rests: its last line steers the flock for the last seconds.
 move 600 300
 sleep 6
-e2e_close_and_check "$win"
+e2e_close
 
 outcome=$(grep -a '^game: ' "$E2E_TMP/game.log") || e2e_fail "no outcome line on standard output"
 files=$(ls "$E2E_TMP"/state/plumfall/replays/*_F3.replay 2>/dev/null | wc -l)
