@@ -2,21 +2,10 @@
 // script of key presses and pointer motions, and writes what the device saw:
 // one digest line a frame (every call, its arguments, the vertices drawn) and
 // the full text of a few frames. frame_calls.sh compares both with a recording.
-#include "engine/libD3D/d3dfont.h"
-#include "engine/manager/xmanager.h"
 #include "engine/platform/recording_device.h"
-#include "engine/tovi3d/tovi3D.h"
-#include "game/frame/gameframe.h"
-#include "game/game/gaya.h"
-#include "game/game/random.h"
-#include "game/game/zeus.h"
-#include "game/session/playsession.h"
-#include "game/setup_decor.h"
-
-#include <SDL/SDL.h>
+#include "tests/golden/frame_script.h"
 
 #include <cinttypes>
-#include <cmath>
 #include <cstdio>
 #include <fstream>
 #include <map>
@@ -26,7 +15,6 @@
 
 namespace {
 
-const int kFrames = 300;
 const int kSampled[] = {0, 1, 29, 30, 31, 120, 200, 299};
 
 uint64_t fnv(const void* data, size_t n, uint64_t h = 14695981039346656037ull)
@@ -68,60 +56,6 @@ public:
 IDirect3D9* makeLoggingDirect3D()
 {
     return new LoggingDirect3D;
-}
-
-// An SDL event, reduced to what the frame reads.
-struct Event {
-    Uint8 type;
-    SDLKey key;
-    int x, y;
-};
-
-// The input of frame f, in the order SDL would deliver it: the pointer sweeps
-// the window, a stray key before the choice, F5 at frame 30 between two
-// motions, F10 later (too late to count), key releases.
-std::vector<Event> eventsOf(int f)
-{
-    std::vector<Event> e;
-    auto motion = [&](int g) {
-        int x = 560 + int(200 * std::sin(g * 0.05)), y = 300 + int(220 * std::sin(g * 0.037));
-        e.push_back({SDL_MOUSEMOTION, SDLK_UNKNOWN, x, y});
-    };
-    if (f == 10)
-        e.push_back({SDL_KEYDOWN, SDLK_SPACE, 0, 0});
-    if (f == 12)
-        e.push_back({SDL_KEYUP, SDLK_SPACE, 0, 0});
-    if (f % 3 == 0)
-        motion(f);
-    if (f == 30) {
-        e.push_back({SDL_KEYDOWN, SDLK_F5, 0, 0});
-        motion(f + 1);
-    }
-    if (f == 33)
-        e.push_back({SDL_KEYUP, SDLK_F5, 0, 0});
-    if (f == 120)
-        e.push_back({SDL_KEYDOWN, SDLK_F10, 0, 0});
-    if (f == 200) {
-        motion(f);
-        motion(f + 2);
-    }
-    return e;
-}
-
-// The game's frame, fed as game/main.cpp feeds it.
-void play(PlaySession& session, GameFrame& frame, TOVI3D* tovi, DecorTapis& decor, CD3DFont& prompt,
-          const std::vector<Event>& events)
-{
-    for (const Event& event : events) {
-        if (event.type == SDL_KEYDOWN)
-            session.keyDown(event.key);
-        if (event.type == SDL_KEYUP)
-            session.keyUp(event.key);
-        if (event.type == SDL_MOUSEMOTION)
-            session.pointer(event.x, event.y);
-    }
-    session.run();
-    frame.draw(tovi, decor, prompt);
 }
 
 // Pointers become numbers in the order they first appear, so that the text
@@ -198,27 +132,13 @@ int main(int argc, char** argv)
     std::string dir = argv[1];
     platformSetDirect3DFactory(&makeLoggingDirect3D);
 
-    // The game's set-up, with a fixed seed and no window.
-    TOVI3D* tovi = new TOVI3D(nullptr, 800, 600);
-    IDirect3DDevice9* device = tovi->pD3dDevice;
-    XMANAGER* manager = new XMANAGER(device);
-    chargerJeu(manager, device, "script.lua");
-    preparerVue(tovi);
-    CD3DFont* afficheurscore = creerInvite(device);
-    Zeus* zeus = new Zeus();
-    Gaya::init(zeus, manager);
-    DecorTapis decor(manager);
-    gameSrand(7);
-    std::fflush(stdout);
-
-    GameFrame frame(zeus);
-    PlaySession session(frame, *zeus, PlaySession::Mode::Player, 7);
+    ScriptedGame game; // no window: the device records
     std::set<int> sampled(std::begin(kSampled), std::end(kSampled));
     std::ofstream digests(dir + "/digests.txt"), sample(dir + "/sample.txt");
-    for (int f = 0; f < kFrames; ++f) {
+    for (int f = 0; f < ScriptedGame::kFrames; ++f) {
         g_device->clearCalls();
         g_device->vertices.clear();
-        play(session, frame, tovi, decor, *afficheurscore, eventsOf(f));
+        game.play(f);
         std::string t = text(*g_device);
         char line[96];
         std::snprintf(line, sizeof line, "frame %d calls %zu digest %016" PRIx64 "\n", f, g_device->calls.size(),
