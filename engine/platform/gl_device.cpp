@@ -1,7 +1,6 @@
 #include "engine/platform/gl_device.h"
 #include "engine/platform/gl_device_impl.h"
 
-#include <GL/glext.h>
 #include <SDL/SDL.h>
 
 #include <cstdio>
@@ -95,45 +94,39 @@ bool GLDevice::pacing = true;
 GLDevice::GLDevice(const D3DPRESENT_PARAMETERS& params, int windowWidth, int windowHeight)
     : StateDevice(params), windowWidth_(windowWidth), windowHeight_(windowHeight)
 {
-    const char* version = reinterpret_cast<const char*>(glGetString(GL_VERSION));
-    const char* extensions = reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS));
-    int major = 0, minor = 0;
-    if (version)
-        std::sscanf(version, "%d.%d", &major, &minor);
-    bgraColors_ = major > 3 || (major == 3 && minor >= 2) ||
-                  (extensions && std::strstr(extensions, "GL_ARB_vertex_array_bgra"));
-
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_COMBINE);
-    glLightModeli(GL_LIGHT_MODEL_LOCAL_VIEWER, GL_TRUE);
-    // Direct3D adds the specular colour after texturing.
-    glLightModeli(GL_LIGHT_MODEL_COLOR_CONTROL, GL_SEPARATE_SPECULAR_COLOR);
     glCullFace(GL_BACK);
-    glEnableClientState(GL_VERTEX_ARRAY);
+    glGenBuffers(1, &stream_);
+    for (uint32_t& v : version_)
+        v = 1;
     invalidateCache();
     syncWindow();
 }
 
-GLDevice::~GLDevice() = default;
+GLDevice::~GLDevice()
+{
+    glDeleteBuffers(1, &stream_);
+}
 
 void GLDevice::invalidateCache()
 {
     std::memset(&on_, -1, sizeof on_);
-    frontFace_ = depthFunc_ = blendSrc_ = blendDst_ = alphaFunc_ = polygonMode_ = shadeModel_ = colorMaterialMode_ = 0;
+    frontFace_ = depthFunc_ = blendSrc_ = blendDst_ = 0;
     depthMask_ = -1;
-    colorWrite_ = alphaRef_ = ambient_ = 0xFFFFFFFFu;
+    colorWrite_ = 0xFFFFFFFFu;
     for (GLint& v : viewport_)
         v = -1;
     depthRange_[0] = depthRange_[1] = -1.0f;
     boundTexture_ = 0xFFFFFFFFu;
-    for (DWORD& c : combine_)
-        c = 0xFFFFFFFFu;
+    program_ = nullptr;
+    streamBound_ = false;
     space_ = Space::Unknown;
-    modelviewValid_ = projectionValid_ = materialValid_ = ambientValid_ = false;
-    specularOn_ = false;
-    std::memset(&lightView_, 0xFF, sizeof lightView_); // NaNs: equal to no view
-    for (bool& v : lightValid_)
-        v = false;
+    materialValid_ = false;
+    std::memset(&lights_, 0, sizeof lights_);
+    lights_.count = -1;
+    alphaRef_ = -1.0f;
+    for (uint32_t& v : version_)
+        ++v;
     for (Sampler& s : samplers_)
         s = Sampler{0, 0, 0, 0};
 }
@@ -166,7 +159,7 @@ void GLDevice::showView()
         (windowWidth_ == width && windowHeight_ == height))
         return;
     shown_.show(width, height, windowWidth_, windowHeight_);
-    colorWrite_ = 0xF;
+    invalidateCache();
 }
 
 void GLDevice::setSwitch(GLenum cap, bool on, int8_t& cached)
@@ -180,24 +173,24 @@ void GLDevice::setSwitch(GLenum cap, bool on, int8_t& cached)
         glDisable(cap);
 }
 
-void GLDevice::setClientArray(GLenum array, bool on, int8_t& cached)
+void GLDevice::setArray(GLuint attribute, bool on)
 {
+    int8_t& cached = on_.array[attribute];
     if (cached == int8_t(on))
         return;
     cached = int8_t(on);
     if (on) {
-        glEnableClientState(array);
+        glEnableVertexAttribArray(attribute);
         return;
     }
-    glDisableClientState(array);
-    // Once its array is off, GL uses the current value, which drawing with
-    // the array left undefined: give it Direct3D's value for a missing component.
-    if (array == GL_NORMAL_ARRAY)
-        glNormal3f(0.0f, 0.0f, 0.0f);
-    else if (array == GL_COLOR_ARRAY)
-        glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
-    else if (array == GL_TEXTURE_COORD_ARRAY)
-        glTexCoord2f(0.0f, 0.0f);
+    glDisableVertexAttribArray(attribute);
+    // Without its array the attribute keeps one value: Direct3D's for a missing component.
+    if (attribute == kAttrNormal)
+        glVertexAttrib3f(attribute, 0.0f, 0.0f, 0.0f);
+    else if (attribute == kAttrColor)
+        glVertexAttrib4f(attribute, 1.0f, 1.0f, 1.0f, 1.0f);
+    else if (attribute == kAttrTexCoord)
+        glVertexAttrib2f(attribute, 0.0f, 0.0f);
 }
 
 HRESULT GLDevice::Clear(DWORD count, const D3DRECT* rects, DWORD flags, D3DCOLOR color, float z, DWORD stencil)
@@ -214,7 +207,7 @@ HRESULT GLDevice::Clear(DWORD count, const D3DRECT* rects, DWORD flags, D3DCOLOR
         mask |= GL_COLOR_BUFFER_BIT;
     }
     if (flags & D3DCLEAR_ZBUFFER) {
-        glClearDepth(z);
+        glClearDepthBoth(z);
         if (depthMask_ != GL_TRUE) {
             glDepthMask(GL_TRUE);
             depthMask_ = GL_TRUE;
@@ -296,39 +289,53 @@ void GLDevice::uploadTexture(MemTexture* t)
         glGenTextures(1, &name);
         t->backendName = name;
         t->backendVersion = 0;
-        if (name < samplers_.size())
-            samplers_[name] = Sampler{0, 0, 0, 0};
-        bindTexture(name);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, 0);
     }
     // Another device on this context may have named the texture.
     if (t->backendName >= samplers_.size()) {
         samplers_.resize(t->backendName + 64, Sampler{0, 0, 0, 0});
         opaque_.resize(t->backendName + 64, 0);
     }
+    if (fresh)
+        samplers_[t->backendName] = Sampler{0, 0, 0, 0};
     if (t->backendVersion == t->version)
         return;
     bindTexture(t->backendName);
-    GLenum type = t->format == D3DFMT_A4R4G4B4 ? GL_UNSIGNED_SHORT_4_4_4_4_REV : GL_UNSIGNED_INT_8_8_8_8_REV;
-    GLint internal = t->format == D3DFMT_X8R8G8B8 ? GL_RGB8 : t->format == D3DFMT_A4R4G4B4 ? GL_RGBA4 : GL_RGBA8;
-    if (fresh)
-        glTexImage2D(GL_TEXTURE_2D, 0, internal, GLsizei(t->width), GLsizei(t->height), 0, GL_BGRA, type,
-                     t->texels.data());
-    else
-        glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, GLsizei(t->width), GLsizei(t->height), GL_BGRA, type,
-                        t->texels.data());
-    t->backendVersion = t->version;
-
-    bool opaque = t->format == D3DFMT_X8R8G8B8;
-    if (t->format == D3DFMT_A8R8G8B8) {
-        opaque = true;
-        for (size_t i = 3; opaque && i < t->texels.size(); i += 4)
-            opaque = t->texels[i] == 0xFF;
-    } else if (t->format == D3DFMT_A4R4G4B4) {
-        opaque = true;
-        for (size_t i = 1; opaque && i < t->texels.size(); i += 2)
-            opaque = (t->texels[i] & 0xF0) == 0xF0;
+    if (fresh) {
+        // One level: complete without mipmaps, whatever the first draw's filter.
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+        samplers_[t->backendName].minFilter = GL_NEAREST;
     }
+
+    // RGBA bytes, the one layout both OpenGL and OpenGL ES take; 4-bit
+    // channels widened as GL widens them (n * 17), X8 read as opaque.
+    size_t texels = size_t(t->width) * t->height;
+    rgba_.resize(texels * 4);
+    bool opaque = true;
+    const uint8_t* in = t->texels.data();
+    uint8_t* out = rgba_.data();
+    for (size_t i = 0; i < texels; ++i, out += 4) {
+        if (t->format == D3DFMT_A4R4G4B4) {
+            uint8_t lo = in[2 * i], hi = in[2 * i + 1];
+            out[0] = uint8_t((hi & 0x0F) * 17);
+            out[1] = uint8_t((lo >> 4) * 17);
+            out[2] = uint8_t((lo & 0x0F) * 17);
+            out[3] = uint8_t((hi >> 4) * 17);
+        } else {
+            const uint8_t* bgra = in + 4 * i;
+            out[0] = bgra[2];
+            out[1] = bgra[1];
+            out[2] = bgra[0];
+            out[3] = t->format == D3DFMT_X8R8G8B8 ? 0xFF : bgra[3];
+        }
+        opaque = opaque && out[3] == 0xFF;
+    }
+    if (fresh)
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, GLsizei(t->width), GLsizei(t->height), 0, GL_RGBA, GL_UNSIGNED_BYTE,
+                     rgba_.data());
+    else
+        glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, GLsizei(t->width), GLsizei(t->height), GL_RGBA, GL_UNSIGNED_BYTE,
+                        rgba_.data());
+    t->backendVersion = t->version;
     opaque_[t->backendName] = opaque;
 }
 
@@ -376,18 +383,6 @@ void GLDevice::applyRasterState(bool opaqueSource)
         }
     }
 
-    bool alphaTest = rs[D3DRS_ALPHATESTENABLE] != 0;
-    setSwitch(GL_ALPHA_TEST, alphaTest, on_.alphaTest);
-    if (alphaTest) {
-        GLenum func = glCompare(rs[D3DRS_ALPHAFUNC]);
-        DWORD ref = rs[D3DRS_ALPHAREF] & 0xFF;
-        if (func != alphaFunc_ || ref != alphaRef_) {
-            glAlphaFunc(func, float(ref) / 255.0f);
-            alphaFunc_ = func;
-            alphaRef_ = ref;
-        }
-    }
-
     DWORD write = rs[D3DRS_COLORWRITEENABLE] & 0xF;
     if (write != colorWrite_) {
         glColorMask(GLboolean(write & 1), GLboolean((write >> 1) & 1), GLboolean((write >> 2) & 1),
@@ -395,17 +390,8 @@ void GLDevice::applyRasterState(bool opaqueSource)
         colorWrite_ = write;
     }
 
-    DWORD fill = rs[D3DRS_FILLMODE];
-    GLenum mode = fill == D3DFILL_POINT ? GL_POINT : fill == D3DFILL_WIREFRAME ? GL_LINE : GL_FILL;
-    if (mode != polygonMode_) {
-        glPolygonMode(GL_FRONT_AND_BACK, mode);
-        polygonMode_ = mode;
-    }
-    GLenum shade = rs[D3DRS_SHADEMODE] == 1 ? GL_FLAT : GL_SMOOTH;
-    if (shade != shadeModel_) {
-        glShadeModel(shade);
-        shadeModel_ = shade;
-    }
+    // Fill and shade modes stay solid and Gouraud: OpenGL ES has neither
+    // polygon modes nor flat shading, and the engine sets no other.
 }
 
 } // namespace platform

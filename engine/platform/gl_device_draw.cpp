@@ -1,9 +1,9 @@
-// Drawing: the Direct3D 9 fixed-function state turned into OpenGL state,
-// changing only what differs from the previous draw.
+// Drawing: the Direct3D 9 fixed-function state turned into a shader variant
+// and its uniforms, vertices streamed through one buffer, changing only what
+// differs from the previous draw.
 #include "engine/platform/gl_device_impl.h"
 
-#include <GL/glext.h>
-
+#include <cmath>
 #include <cstring>
 
 namespace platform {
@@ -23,12 +23,18 @@ void multiply(const D3DMATRIX& a, const D3DMATRIX& b, D3DMATRIX& out)
                           a.m[i][3] * b.m[3][j];
 }
 
-void toFloats(const D3DCOLORVALUE& c, float out[4])
+void rgb(const D3DCOLORVALUE& c, float out[3])
 {
     out[0] = c.r;
     out[1] = c.g;
     out[2] = c.b;
-    out[3] = c.a;
+}
+
+// A point or a direction (w = 0) seen from the camera: row vector times the view.
+void toEye(const D3DMATRIX& view, float x, float y, float z, float w, float out[3])
+{
+    for (int j = 0; j < 3; ++j)
+        out[j] = x * view.m[0][j] + y * view.m[1][j] + z * view.m[2][j] + w * view.m[3][j];
 }
 
 GLenum glPrimitive(D3DPRIMITIVETYPE type)
@@ -52,52 +58,16 @@ GLenum glPrimitive(D3DPRIMITIVETYPE type)
 // subpixel precision, gives Direct3D's pixels and texels.
 constexpr float kEdgeBias = 1.0f / 32.0f;
 
-constexpr DWORD kArgMask = 0xF;
-constexpr DWORD kArgComplement = 0x10;
-constexpr DWORD kArgAlphaReplicate = 0x20;
-
-GLint combineSource(DWORD arg)
-{
-    // Stage 0's current colour is the diffuse one; texture factor and
-    // specular arguments are never used by the engine.
-    return (arg & kArgMask) == D3DTA_TEXTURE ? GL_TEXTURE : GL_PRIMARY_COLOR;
-}
-
-GLint colorOperand(DWORD arg)
-{
-    if (arg & kArgAlphaReplicate)
-        return arg & kArgComplement ? GL_ONE_MINUS_SRC_ALPHA : GL_SRC_ALPHA;
-    return arg & kArgComplement ? GL_ONE_MINUS_SRC_COLOR : GL_SRC_COLOR;
-}
-
-GLint alphaOperand(DWORD arg)
-{
-    return arg & kArgComplement ? GL_ONE_MINUS_SRC_ALPHA : GL_SRC_ALPHA;
-}
-
-// One side of a combiner: the GL function, its two arguments and its scale.
-struct Combiner {
-    GLint mode;
-    DWORD arg0, arg1;
-    GLfloat scale;
-};
-
-Combiner combinerFor(DWORD op, DWORD arg1, DWORD arg2)
-{
-    switch (op) {
-    case D3DTOP_DISABLE: return {GL_REPLACE, D3DTA_DIFFUSE, D3DTA_DIFFUSE, 1.0f};
-    case D3DTOP_SELECTARG1: return {GL_REPLACE, arg1, arg1, 1.0f};
-    case D3DTOP_SELECTARG2: return {GL_REPLACE, arg2, arg2, 1.0f};
-    case 5: return {GL_MODULATE, arg1, arg2, 2.0f}; // MODULATE2X
-    case 6: return {GL_MODULATE, arg1, arg2, 4.0f}; // MODULATE4X
-    case 7: return {GL_ADD, arg1, arg2, 1.0f};
-    case 8: return {GL_ADD_SIGNED, arg1, arg2, 1.0f};
-    case 10: return {GL_SUBTRACT, arg1, arg2, 1.0f};
-    default: return {GL_MODULATE, arg1, arg2, 1.0f};
-    }
-}
+// The vertex buffer draws stream through: written front to back, then
+// orphaned and written again, so no draw waits for an earlier one.
+constexpr size_t kStreamSize = size_t(1) << 20;
 
 } // namespace
+
+bool GLDevice::MaterialUniforms::operator==(const MaterialUniforms& o) const
+{
+    return std::memcmp(this, &o, sizeof o) == 0;
+}
 
 void GLDevice::applyViewport(bool pretransformed)
 {
@@ -125,185 +95,227 @@ void GLDevice::applyViewport(bool pretransformed)
         std::memcpy(viewport_, v, sizeof v);
     }
     if (range[0] != depthRange_[0] || range[1] != depthRange_[1]) {
-        glDepthRange(range[0], range[1]);
+        glDepthRangeBoth(range[0], range[1]);
         depthRange_[0] = range[0];
         depthRange_[1] = range[1];
     }
 }
 
-void GLDevice::applyTransforms(bool pretransformed)
+void GLDevice::sendTransforms(bool pretransformed)
 {
     if (pretransformed) {
-        if (space_ == Space::Screen)
-            return;
-        // Window pixels from the top-left, pixel centres on integers, depth = z.
-        glMatrixMode(GL_PROJECTION);
-        glLoadIdentity();
-        glOrtho(-0.5 + kEdgeBias, windowWidth_ - 0.5 + kEdgeBias, windowHeight_ - 0.5 + kEdgeBias, -0.5 + kEdgeBias,
-                0.0, -1.0);
-        glMatrixMode(GL_MODELVIEW);
-        glLoadIdentity();
-        space_ = Space::Screen;
-        modelviewValid_ = projectionValid_ = false;
-        return;
-    }
-    space_ = Space::World;
-    const D3DVIEWPORT9& vp = state_.viewport;
-    if (!projectionValid_ || !sameMatrix(projection_, state_.projection) || vp.Width != projectionWidth_ ||
-        vp.Height != projectionHeight_) {
-        // Proj x C: Direct3D's clip depth [0, w] becomes GL's [-w, w], and the
-        // pixel centres move from GL's half-pixels to Direct3D's integers.
-        const D3DMATRIX& p = state_.projection;
-        float sx = vp.Width ? (1.0f - 2.0f * kEdgeBias) / float(vp.Width) : 0.0f;
-        float sy = vp.Height ? (2.0f * kEdgeBias - 1.0f) / float(vp.Height) : 0.0f;
-        D3DMATRIX gl;
-        for (int i = 0; i < 4; ++i) {
-            gl.m[i][0] = p.m[i][0] + p.m[i][3] * sx;
-            gl.m[i][1] = p.m[i][1] + p.m[i][3] * sy;
-            gl.m[i][2] = 2.0f * p.m[i][2] - p.m[i][3];
-            gl.m[i][3] = p.m[i][3];
+        if (space_ != Space::Screen) {
+            // Window pixels from the top-left, pixel centres on integers, depth = z:
+            // an orthographic projection (GL's glOrtho) with far at -1.
+            float l = -0.5f + kEdgeBias, r = float(windowWidth_) - 0.5f + kEdgeBias;
+            float b = float(windowHeight_) - 0.5f + kEdgeBias, t = -0.5f + kEdgeBias;
+            std::memset(mvp_, 0, sizeof mvp_);
+            mvp_[0] = 2.0f / (r - l);
+            mvp_[5] = 2.0f / (t - b);
+            mvp_[10] = 2.0f;
+            mvp_[12] = -(r + l) / (r - l);
+            mvp_[13] = -(t + b) / (t - b);
+            mvp_[14] = -1.0f;
+            mvp_[15] = 1.0f;
+            space_ = Space::Screen;
+            ++version_[kGroupTransform];
         }
-        glMatrixMode(GL_PROJECTION);
-        glLoadMatrixf(&gl._11);
-        glMatrixMode(GL_MODELVIEW);
-        projection_ = p;
-        projectionWidth_ = vp.Width;
-        projectionHeight_ = vp.Height;
-        projectionValid_ = true;
-    }
-    if (!modelviewValid_ || !sameMatrix(world_, state_.world) || !sameMatrix(view_, state_.view)) {
-        D3DMATRIX modelview;
-        multiply(state_.world, state_.view, modelview);
-        glLoadMatrixf(&modelview._11);
-        world_ = state_.world;
-        view_ = state_.view;
-        modelviewValid_ = true;
-    }
-}
-
-void GLDevice::applyLighting(bool lit, bool vertexColor)
-{
-    setSwitch(GL_LIGHTING, lit, on_.lighting);
-    if (!lit)
-        return;
-    const DWORD* rs = state_.renderState;
-
-    DWORD ambient = rs[D3DRS_AMBIENT];
-    if (!ambientValid_ || ambient != ambient_) {
-        float a[4] = {float((ambient >> 16) & 0xFF) / 255.0f, float((ambient >> 8) & 0xFF) / 255.0f,
-                      float(ambient & 0xFF) / 255.0f, float(ambient >> 24) / 255.0f};
-        glLightModelfv(GL_LIGHT_MODEL_AMBIENT, a);
-        ambient_ = ambient;
-        ambientValid_ = true;
-    }
-    setSwitch(GL_NORMALIZE, rs[D3DRS_NORMALIZENORMALS] != 0, on_.normalize);
-
-    // Vertex colours stand in for the material colours whose source is COLOR1.
-    bool d = rs[D3DRS_DIFFUSEMATERIALSOURCE] == D3DMCS_COLOR1;
-    bool a = rs[D3DRS_AMBIENTMATERIALSOURCE] == D3DMCS_COLOR1;
-    bool e = rs[D3DRS_EMISSIVEMATERIALSOURCE] == D3DMCS_COLOR1;
-    GLenum mode = d && a ? GL_AMBIENT_AND_DIFFUSE : d ? GL_DIFFUSE : a ? GL_AMBIENT : e ? GL_EMISSION : 0;
-    bool tracking = vertexColor && rs[D3DRS_COLORVERTEX] && mode != 0;
-    if (tracking && mode != colorMaterialMode_) {
-        glColorMaterial(GL_FRONT_AND_BACK, mode);
-        colorMaterialMode_ = mode;
-        materialValid_ = false;
-    }
-    int8_t before = on_.colorMaterial;
-    setSwitch(GL_COLOR_MATERIAL, tracking, on_.colorMaterial);
-    if (before != on_.colorMaterial)
-        materialValid_ = false; // the tracked colour overwrote the material
-
-    applyMaterial();
-    applyLights();
-}
-
-void GLDevice::applyMaterial()
-{
-    bool specular = state_.renderState[D3DRS_SPECULARENABLE] != 0;
-    if (materialValid_ && specular == specularOn_ &&
-        std::memcmp(&material_, &state_.material, sizeof material_) == 0)
-        return;
-    const D3DMATERIAL9& m = state_.material;
-    float c[4];
-    toFloats(m.Ambient, c);
-    glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT, c);
-    toFloats(m.Diffuse, c);
-    glMaterialfv(GL_FRONT_AND_BACK, GL_DIFFUSE, c);
-    toFloats(m.Emissive, c);
-    glMaterialfv(GL_FRONT_AND_BACK, GL_EMISSION, c);
-    float none[4] = {0, 0, 0, 0};
-    if (specular)
-        toFloats(m.Specular, c);
-    glMaterialfv(GL_FRONT_AND_BACK, GL_SPECULAR, specular ? c : none);
-    glMaterialf(GL_FRONT_AND_BACK, GL_SHININESS, m.Power < 0 ? 0.0f : m.Power > 128 ? 128.0f : m.Power);
-    material_ = m;
-    specularOn_ = specular;
-    materialValid_ = true;
-}
-
-void GLDevice::applyLights()
-{
-    if (!sameMatrix(lightView_, state_.view)) {
-        for (bool& v : lightValid_)
-            v = false;
-        lightView_ = state_.view;
-    }
-    bool viewLoaded = false;
-    for (int i = 0; i < kMaxLights; ++i) {
-        GLenum id = GLenum(GL_LIGHT0 + i);
-        bool enabled = state_.lightEnabled[i] != 0;
-        setSwitch(id, enabled, on_.light[i]);
-        const D3DLIGHT9& l = state_.light[i];
-        if (!enabled || (lightValid_[i] && std::memcmp(&light_[i], &l, sizeof l) == 0))
-            continue;
-        if (!viewLoaded) {
-            // Light positions are world positions: GL transforms them by the modelview.
-            glLoadMatrixf(&state_.view._11);
-            modelviewValid_ = false;
-            viewLoaded = true;
-        }
-        float c[4];
-        toFloats(l.Diffuse, c);
-        glLightfv(id, GL_DIFFUSE, c);
-        toFloats(l.Specular, c);
-        glLightfv(id, GL_SPECULAR, c);
-        toFloats(l.Ambient, c);
-        glLightfv(id, GL_AMBIENT, c);
-        if (l.Type == D3DLIGHT_DIRECTIONAL) {
-            float p[4] = {-l.Direction.x, -l.Direction.y, -l.Direction.z, 0.0f};
-            glLightfv(id, GL_POSITION, p);
-            glLightf(id, GL_SPOT_CUTOFF, 180.0f);
-        } else {
-            float p[4] = {l.Position.x, l.Position.y, l.Position.z, 1.0f};
-            glLightfv(id, GL_POSITION, p);
-            bool none = l.Attenuation0 == 0 && l.Attenuation1 == 0 && l.Attenuation2 == 0;
-            glLightf(id, GL_CONSTANT_ATTENUATION, none ? 1.0f : l.Attenuation0);
-            glLightf(id, GL_LINEAR_ATTENUATION, l.Attenuation1);
-            glLightf(id, GL_QUADRATIC_ATTENUATION, l.Attenuation2);
-            if (l.Type == D3DLIGHT_SPOT) {
-                float d[3] = {l.Direction.x, l.Direction.y, l.Direction.z};
-                glLightfv(id, GL_SPOT_DIRECTION, d);
-                // GL has one cone: the outer one, with an exponent for the falloff.
-                float cutoff = l.Phi * 0.5f * 57.2957795f;
-                glLightf(id, GL_SPOT_CUTOFF, cutoff > 90.0f ? 90.0f : cutoff < 0.0f ? 0.0f : cutoff);
-                glLightf(id, GL_SPOT_EXPONENT, l.Falloff < 0 ? 0.0f : l.Falloff > 128 ? 128.0f : l.Falloff);
-            } else {
-                glLightf(id, GL_SPOT_CUTOFF, 180.0f);
+    } else {
+        const D3DVIEWPORT9& vp = state_.viewport;
+        if (space_ != Space::World || !sameMatrix(projection_, state_.projection) || vp.Width != projectionWidth_ ||
+            vp.Height != projectionHeight_ || !sameMatrix(world_, state_.world) || !sameMatrix(view_, state_.view)) {
+            // Proj x C: Direct3D's clip depth [0, w] becomes GL's [-w, w], and the
+            // pixel centres move from GL's half-pixels to Direct3D's integers.
+            const D3DMATRIX& p = state_.projection;
+            float sx = vp.Width ? (1.0f - 2.0f * kEdgeBias) / float(vp.Width) : 0.0f;
+            float sy = vp.Height ? (2.0f * kEdgeBias - 1.0f) / float(vp.Height) : 0.0f;
+            D3DMATRIX gl, modelview, mvp;
+            for (int i = 0; i < 4; ++i) {
+                gl.m[i][0] = p.m[i][0] + p.m[i][3] * sx;
+                gl.m[i][1] = p.m[i][1] + p.m[i][3] * sy;
+                gl.m[i][2] = 2.0f * p.m[i][2] - p.m[i][3];
+                gl.m[i][3] = p.m[i][3];
             }
+            // Row vectors times matrices: read column-major, these are GL's matrices.
+            multiply(state_.world, state_.view, modelview);
+            multiply(modelview, gl, mvp);
+            std::memcpy(mvp_, &mvp._11, sizeof mvp_);
+            std::memcpy(modelview_, &modelview._11, sizeof modelview_);
+            const float(*m)[4] = modelview.m;
+            float c00 = m[1][1] * m[2][2] - m[1][2] * m[2][1], c01 = m[1][2] * m[2][0] - m[1][0] * m[2][2],
+                  c02 = m[1][0] * m[2][1] - m[1][1] * m[2][0];
+            float det = m[0][0] * c00 + m[0][1] * c01 + m[0][2] * c02;
+            float inv = det != 0.0f ? 1.0f / det : 0.0f;
+            float cof[9] = {c00,
+                            c01,
+                            c02,
+                            m[0][2] * m[2][1] - m[0][1] * m[2][2],
+                            m[0][0] * m[2][2] - m[0][2] * m[2][0],
+                            m[0][1] * m[2][0] - m[0][0] * m[2][1],
+                            m[0][1] * m[1][2] - m[0][2] * m[1][1],
+                            m[0][2] * m[1][0] - m[0][0] * m[1][2],
+                            m[0][0] * m[1][1] - m[0][1] * m[1][0]};
+            // GL's normal matrix is the 3 x 3's inverse for column vectors: its
+            // columns are the cofactor matrix's rows over the determinant.
+            for (int i = 0; i < 9; ++i)
+                normalMatrix_[i] = cof[i] * inv;
+            projection_ = p;
+            projectionWidth_ = vp.Width;
+            projectionHeight_ = vp.Height;
+            world_ = state_.world;
+            view_ = state_.view;
+            space_ = Space::World;
+            ++version_[kGroupTransform];
         }
-        light_[i] = l;
-        lightValid_[i] = true;
     }
+    ShaderProgram& p = *program_;
+    if (p.seen[kGroupTransform] == version_[kGroupTransform])
+        return;
+    p.seen[kGroupTransform] = version_[kGroupTransform];
+    glUniformMatrix4fv(p.mvp, 1, GL_FALSE, mvp_);
+    if (p.modelview >= 0)
+        glUniformMatrix4fv(p.modelview, 1, GL_FALSE, modelview_);
+    if (p.normalMatrix >= 0)
+        glUniformMatrix3fv(p.normalMatrix, 1, GL_FALSE, normalMatrix_);
 }
 
-bool GLDevice::applyTexture(bool wanted)
+void GLDevice::sendLights()
+{
+    // The enabled lights in order, as the camera sees them.
+    LightUniforms u;
+    std::memset(&u, 0, sizeof u);
+    const D3DMATRIX& view = state_.view;
+    for (int i = 0; i < kMaxLights && u.count < kShaderLights; ++i) {
+        if (!state_.lightEnabled[i])
+            continue;
+        const D3DLIGHT9& l = state_.light[i];
+        int n = u.count++;
+        rgb(l.Diffuse, u.diffuse[n]);
+        rgb(l.Specular, u.specular[n]);
+        rgb(l.Ambient, u.ambient[n]);
+        u.spotCos[n] = -2.0f; // no cone
+        if (l.Type == D3DLIGHT_DIRECTIONAL) {
+            toEye(view, -l.Direction.x, -l.Direction.y, -l.Direction.z, 0.0f, u.position[n]);
+            u.position[n][3] = 0.0f;
+            u.attenuation[n][0] = 1.0f;
+            continue;
+        }
+        toEye(view, l.Position.x, l.Position.y, l.Position.z, 1.0f, u.position[n]);
+        u.position[n][3] = 1.0f;
+        bool none = l.Attenuation0 == 0 && l.Attenuation1 == 0 && l.Attenuation2 == 0;
+        u.attenuation[n][0] = none ? 1.0f : l.Attenuation0;
+        u.attenuation[n][1] = l.Attenuation1;
+        u.attenuation[n][2] = l.Attenuation2;
+        if (l.Type == D3DLIGHT_SPOT) {
+            float* d = u.spotDirection[n];
+            toEye(view, l.Direction.x, l.Direction.y, l.Direction.z, 0.0f, d);
+            float len = std::sqrt(d[0] * d[0] + d[1] * d[1] + d[2] * d[2]);
+            for (int j = 0; len > 0.0f && j < 3; ++j)
+                d[j] /= len;
+            // One cone: the outer one, with an exponent for the falloff.
+            float cutoff = l.Phi * 0.5f * 57.2957795f;
+            cutoff = cutoff > 90.0f ? 90.0f : cutoff < 0.0f ? 0.0f : cutoff;
+            u.spotCos[n] = std::cos(cutoff * 0.0174532925f);
+            u.spotExponent[n] = l.Falloff < 0 ? 0.0f : l.Falloff > 128 ? 128.0f : l.Falloff;
+        }
+    }
+    if (std::memcmp(&u, &lights_, sizeof u) != 0) {
+        lights_ = u;
+        ++version_[kGroupLights];
+    }
+    ShaderProgram& p = *program_;
+    if (p.seen[kGroupLights] == version_[kGroupLights])
+        return;
+    p.seen[kGroupLights] = version_[kGroupLights];
+    glUniform1i(p.lightCount, lights_.count);
+    if (lights_.count == 0)
+        return;
+    GLsizei n = lights_.count;
+    glUniform4fv(p.lightPosition, n, &lights_.position[0][0]);
+    glUniform3fv(p.lightDiffuse, n, &lights_.diffuse[0][0]);
+    if (p.lightSpecular >= 0)
+        glUniform3fv(p.lightSpecular, n, &lights_.specular[0][0]);
+    glUniform3fv(p.lightAmbient, n, &lights_.ambient[0][0]);
+    glUniform3fv(p.lightAttenuation, n, &lights_.attenuation[0][0]);
+    glUniform3fv(p.spotDirection, n, &lights_.spotDirection[0][0]);
+    glUniform1fv(p.spotCos, n, lights_.spotCos);
+    glUniform1fv(p.spotExponent, n, lights_.spotExponent);
+}
+
+void GLDevice::sendMaterial(bool vertexColor)
+{
+    const DWORD* rs = state_.renderState;
+    const D3DMATERIAL9& m = state_.material;
+    MaterialUniforms u;
+    std::memset(&u, 0, sizeof u);
+    rgb(m.Ambient, u.ambient);
+    rgb(m.Diffuse, u.diffuse);
+    u.diffuse[3] = m.Diffuse.a;
+    if (rs[D3DRS_SPECULARENABLE])
+        rgb(m.Specular, u.specular);
+    rgb(m.Emissive, u.emissive);
+    u.shininess = m.Power < 0 ? 0.0f : m.Power > 128 ? 128.0f : m.Power;
+    DWORD ambient = rs[D3DRS_AMBIENT];
+    u.sceneAmbient[0] = float((ambient >> 16) & 0xFF) / 255.0f;
+    u.sceneAmbient[1] = float((ambient >> 8) & 0xFF) / 255.0f;
+    u.sceneAmbient[2] = float(ambient & 0xFF) / 255.0f;
+    // Vertex colours stand in for the material colours whose source is COLOR1:
+    // ambient and diffuse, or either, else emissive.
+    if (vertexColor && rs[D3DRS_COLORVERTEX]) {
+        bool d = rs[D3DRS_DIFFUSEMATERIALSOURCE] == D3DMCS_COLOR1;
+        bool a = rs[D3DRS_AMBIENTMATERIALSOURCE] == D3DMCS_COLOR1;
+        bool e = rs[D3DRS_EMISSIVEMATERIALSOURCE] == D3DMCS_COLOR1;
+        u.track[0] = a ? 1.0f : 0.0f;
+        u.track[1] = d ? 1.0f : 0.0f;
+        u.track[2] = e && !a && !d ? 1.0f : 0.0f;
+    }
+    if (!materialValid_ || !(u == material_)) {
+        material_ = u;
+        materialValid_ = true;
+        ++version_[kGroupMaterial];
+    }
+    ShaderProgram& p = *program_;
+    if (p.seen[kGroupMaterial] == version_[kGroupMaterial])
+        return;
+    p.seen[kGroupMaterial] = version_[kGroupMaterial];
+    glUniform3fv(p.materialAmbient, 1, material_.ambient);
+    glUniform4fv(p.materialDiffuse, 1, material_.diffuse);
+    if (p.materialSpecular >= 0)
+        glUniform3fv(p.materialSpecular, 1, material_.specular);
+    if (p.shininess >= 0)
+        glUniform1f(p.shininess, material_.shininess);
+    glUniform3fv(p.materialEmissive, 1, material_.emissive);
+    glUniform3fv(p.sceneAmbient, 1, material_.sceneAmbient);
+    glUniform3fv(p.track, 1, material_.track);
+}
+
+void GLDevice::sendAlphaRef()
+{
+    float ref = float(state_.renderState[D3DRS_ALPHAREF] & 0xFF) / 255.0f;
+    if (ref != alphaRef_) {
+        alphaRef_ = ref;
+        ++version_[kGroupAlphaRef];
+    }
+    ShaderProgram& p = *program_;
+    if (p.seen[kGroupAlphaRef] == version_[kGroupAlphaRef])
+        return;
+    p.seen[kGroupAlphaRef] = version_[kGroupAlphaRef];
+    glUniform1f(p.alphaRef, alphaRef_);
+}
+
+bool GLDevice::applyTexture(ShaderOptions& o)
 {
     auto* texture = static_cast<MemTexture*>(static_cast<IDirect3DTexture9*>(state_.texture[0]));
-    bool on = wanted && texture && state_.stageState[0][D3DTSS_COLOROP] != D3DTOP_DISABLE;
-    setSwitch(GL_TEXTURE_2D, on, on_.texture2d);
-    if (!on)
+    const DWORD* ts = state_.stageState[0];
+    o.textured = texture && ts[D3DTSS_COLOROP] != D3DTOP_DISABLE;
+    if (!o.textured)
         return false;
+    o.colorOp = uint8_t(ts[D3DTSS_COLOROP]);
+    o.colorArg1 = uint8_t(ts[D3DTSS_COLORARG1]);
+    o.colorArg2 = uint8_t(ts[D3DTSS_COLORARG2]);
+    o.alphaOp = uint8_t(ts[D3DTSS_ALPHAOP]);
+    o.alphaArg1 = uint8_t(ts[D3DTSS_ALPHAARG1]);
+    o.alphaArg2 = uint8_t(ts[D3DTSS_ALPHAARG2]);
     uploadTexture(texture);
     GLuint name = texture->backendName;
     bindTexture(name);
@@ -313,8 +325,9 @@ bool GLDevice::applyTexture(bool wanted)
     auto wrap = [](DWORD a) {
         switch (a) {
         case 2: return GLint(GL_MIRRORED_REPEAT);
-        case D3DTADDRESS_CLAMP: return GLint(GL_CLAMP_TO_EDGE);
-        case 4: return GLint(GL_CLAMP_TO_BORDER);
+        // OpenGL ES has no border colour: the border mode clamps to the edge.
+        case D3DTADDRESS_CLAMP:
+        case 4: return GLint(GL_CLAMP_TO_EDGE);
         default: return GLint(GL_REPEAT);
         }
     };
@@ -332,36 +345,38 @@ bool GLDevice::applyTexture(bool wanted)
             glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, want.wrapT);
         have = want;
     }
-    applyCombine();
     // Alpha is the texture's own when stage 0 selects it unmodified.
-    const DWORD* ts = state_.stageState[0];
     return opaque_[name] && ts[D3DTSS_ALPHAOP] == D3DTOP_SELECTARG1 && ts[D3DTSS_ALPHAARG1] == D3DTA_TEXTURE;
 }
 
-void GLDevice::applyCombine()
+bool GLDevice::useProgram(const ShaderOptions& options)
 {
-    const DWORD* ts = state_.stageState[0];
-    DWORD key[6] = {ts[D3DTSS_COLOROP], ts[D3DTSS_COLORARG1], ts[D3DTSS_COLORARG2],
-                    ts[D3DTSS_ALPHAOP], ts[D3DTSS_ALPHAARG1], ts[D3DTSS_ALPHAARG2]};
-    if (std::memcmp(key, combine_, sizeof key) == 0)
-        return;
-    std::memcpy(combine_, key, sizeof key);
+    ShaderProgram* p = shaders_.get(options);
+    if (!p)
+        return false;
+    // A variant just built is in use already; binding it again is harmless.
+    if (p != program_) {
+        glUseProgram(p->program);
+        program_ = p;
+    }
+    return true;
+}
 
-    Combiner rgb = combinerFor(key[0], key[1], key[2]);
-    glTexEnvi(GL_TEXTURE_ENV, GL_COMBINE_RGB, rgb.mode);
-    glTexEnvi(GL_TEXTURE_ENV, GL_SOURCE0_RGB, combineSource(rgb.arg0));
-    glTexEnvi(GL_TEXTURE_ENV, GL_OPERAND0_RGB, colorOperand(rgb.arg0));
-    glTexEnvi(GL_TEXTURE_ENV, GL_SOURCE1_RGB, combineSource(rgb.arg1));
-    glTexEnvi(GL_TEXTURE_ENV, GL_OPERAND1_RGB, colorOperand(rgb.arg1));
-    glTexEnvf(GL_TEXTURE_ENV, GL_RGB_SCALE, rgb.scale);
-
-    Combiner alpha = combinerFor(key[3], key[4], key[5]);
-    glTexEnvi(GL_TEXTURE_ENV, GL_COMBINE_ALPHA, alpha.mode);
-    glTexEnvi(GL_TEXTURE_ENV, GL_SOURCE0_ALPHA, combineSource(alpha.arg0));
-    glTexEnvi(GL_TEXTURE_ENV, GL_OPERAND0_ALPHA, alphaOperand(alpha.arg0));
-    glTexEnvi(GL_TEXTURE_ENV, GL_SOURCE1_ALPHA, combineSource(alpha.arg1));
-    glTexEnvi(GL_TEXTURE_ENV, GL_OPERAND1_ALPHA, alphaOperand(alpha.arg1));
-    glTexEnvf(GL_TEXTURE_ENV, GL_ALPHA_SCALE, alpha.scale);
+GLintptr GLDevice::streamVertices(const uint8_t* bytes, size_t size)
+{
+    if (!streamBound_) {
+        glBindBuffer(GL_ARRAY_BUFFER, stream_);
+        streamBound_ = true;
+    }
+    size_t at = (streamUsed_ + 15) & ~size_t(15);
+    if (streamSize_ < size || at + size > streamSize_) {
+        streamSize_ = size > kStreamSize ? size : kStreamSize;
+        glBufferData(GL_ARRAY_BUFFER, GLsizeiptr(streamSize_), nullptr, GL_STREAM_DRAW);
+        at = 0;
+    }
+    glBufferSubData(GL_ARRAY_BUFFER, GLintptr(at), GLsizeiptr(size), bytes);
+    streamUsed_ = at + size;
+    return GLintptr(at);
 }
 
 void GLDevice::drawVertices(D3DPRIMITIVETYPE type, UINT, const uint8_t* bytes, UINT vertexCount, UINT stride)
@@ -383,64 +398,43 @@ void GLDevice::drawVertices(D3DPRIMITIVETYPE type, UINT, const uint8_t* bytes, U
     UINT texAt = offset;
     bool hasTex = (fvf & D3DFVF_TEX1) != 0;
 
-    bool lit = !pretransformed && state_.renderState[D3DRS_LIGHTING] != 0;
-    bool opaque = applyTexture(true);
+    const DWORD* rs = state_.renderState;
+    ShaderOptions o;
+    o.pretransformed = pretransformed;
+    o.lit = !pretransformed && rs[D3DRS_LIGHTING] != 0;
+    o.normalize = rs[D3DRS_NORMALIZENORMALS] != 0;
+    o.specular = rs[D3DRS_SPECULARENABLE] != 0;
+    DWORD alphaFunc = rs[D3DRS_ALPHAFUNC];
+    if (rs[D3DRS_ALPHATESTENABLE] && alphaFunc >= D3DCMP_NEVER && alphaFunc < D3DCMP_ALWAYS)
+        o.alphaTest = uint8_t(alphaFunc);
+    bool opaque = applyTexture(o);
+    if (!useProgram(o))
+        return;
     applyRasterState(opaque);
     applyViewport(pretransformed);
-    applyLighting(lit, hasColor);
-    applyTransforms(pretransformed);
-
-    bool homogeneous = false;
-    if (pretransformed) {
-        for (UINT i = 0; i < vertexCount && !homogeneous; ++i) {
-            float rhw;
-            std::memcpy(&rhw, bytes + size_t(i) * stride + 12, sizeof rhw);
-            homogeneous = rhw != 1.0f;
-        }
+    sendTransforms(pretransformed);
+    if (o.lit) {
+        sendLights();
+        sendMaterial(hasColor);
     }
-    if (homogeneous) {
-        // (x/rhw, y/rhw, z/rhw, 1/rhw) lands on (x, y, z) with perspective-correct texturing.
-        if (positions_.size() < size_t(vertexCount) * 4)
-            positions_.resize(size_t(vertexCount) * 4);
-        for (UINT i = 0; i < vertexCount; ++i) {
-            float v[4];
-            std::memcpy(v, bytes + size_t(i) * stride, sizeof v);
-            float w = v[3] != 0.0f ? 1.0f / v[3] : 1.0f;
-            float* p = &positions_[size_t(i) * 4];
-            p[0] = v[0] * w;
-            p[1] = v[1] * w;
-            p[2] = v[2] * w;
-            p[3] = w;
-        }
-        glVertexPointer(4, GL_FLOAT, 0, positions_.data());
-    } else {
-        glVertexPointer(3, GL_FLOAT, GLsizei(stride), bytes);
-    }
+    if (o.alphaTest)
+        sendAlphaRef();
 
-    setClientArray(GL_NORMAL_ARRAY, hasNormal && lit, on_.normalArray);
-    if (hasNormal && lit)
-        glNormalPointer(GL_FLOAT, GLsizei(stride), bytes + normalAt);
-
-    setClientArray(GL_COLOR_ARRAY, hasColor, on_.colorArray);
-    if (hasColor) {
-        if (bgraColors_) {
-            glColorPointer(GL_BGRA, GL_UNSIGNED_BYTE, GLsizei(stride), bytes + colorAt);
-        } else {
-            if (colors_.size() < vertexCount)
-                colors_.resize(vertexCount);
-            for (UINT i = 0; i < vertexCount; ++i) {
-                uint32_t c;
-                std::memcpy(&c, bytes + size_t(i) * stride + colorAt, sizeof c);
-                colors_[i] = (c & 0xFF00FF00u) | ((c >> 16) & 0xFFu) | ((c & 0xFFu) << 16);
-            }
-            glColorPointer(4, GL_UNSIGNED_BYTE, 0, colors_.data());
-        }
-    }
-
-    bool textured = hasTex && on_.texture2d == 1;
-    setClientArray(GL_TEXTURE_COORD_ARRAY, textured, on_.texCoordArray);
-    if (textured)
-        glTexCoordPointer(2, GL_FLOAT, GLsizei(stride), bytes + texAt);
+    GLintptr base = streamVertices(bytes, size_t(vertexCount) * stride);
+    auto at = [base](UINT field) { return reinterpret_cast<const void*>(base + GLintptr(field)); };
+    setArray(kAttrPosition, true);
+    glVertexAttribPointer(kAttrPosition, pretransformed ? 4 : 3, GL_FLOAT, GL_FALSE, GLsizei(stride), at(0));
+    bool normals = hasNormal && o.lit;
+    setArray(kAttrNormal, normals);
+    if (normals)
+        glVertexAttribPointer(kAttrNormal, 3, GL_FLOAT, GL_FALSE, GLsizei(stride), at(normalAt));
+    setArray(kAttrColor, hasColor);
+    if (hasColor)
+        glVertexAttribPointer(kAttrColor, 4, GL_UNSIGNED_BYTE, GL_TRUE, GLsizei(stride), at(colorAt));
+    bool texcoords = hasTex && o.textured;
+    setArray(kAttrTexCoord, texcoords);
+    if (texcoords)
+        glVertexAttribPointer(kAttrTexCoord, 2, GL_FLOAT, GL_FALSE, GLsizei(stride), at(texAt));
 
     ++draws_;
     glDrawArrays(glPrimitive(type), 0, GLsizei(vertexCount));

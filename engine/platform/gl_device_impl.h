@@ -1,12 +1,13 @@
 #pragma once
-// The GL device: draws the Direct3D 9 state kept by StateDevice with OpenGL's
-// fixed-function pipeline. Every GL state it sets is cached so that a draw
-// only changes what differs from the previous one.
+// The GL device: draws the Direct3D 9 state kept by StateDevice through the
+// shaders of gl_shaders, with OpenGL 2.1 or OpenGL ES 2.0 calls only. Every
+// GL state it sets is cached so that a draw only changes what differs from
+// the previous one.
 #include "engine/platform/frame_pacer.h"
+#include "engine/platform/gl_api.h"
+#include "engine/platform/gl_shaders.h"
 #include "engine/platform/gl_view.h"
 #include "engine/platform/state_device.h"
-
-#include <GL/gl.h>
 
 #include <ctime>
 #include <vector>
@@ -33,9 +34,8 @@ protected:
 private:
     // -1: the GL value is unknown and must be set at the next use.
     struct Switches {
-        int8_t cull, depthTest, blend, alphaTest, lighting, texture2d, colorMaterial, normalize;
-        int8_t normalArray, colorArray, texCoordArray;
-        int8_t light[kMaxLights];
+        int8_t cull, depthTest, blend;
+        int8_t array[4]; // by ShaderAttribute
     };
     struct Sampler {
         GLint minFilter, magFilter, wrapS, wrapT;
@@ -50,44 +50,58 @@ private:
     void syncWindow();
     void showView();
     void setSwitch(GLenum cap, bool on, int8_t& cached);
-    void setClientArray(GLenum array, bool on, int8_t& cached);
+    void setArray(GLuint attribute, bool on);
 
     void applyRasterState(bool opaqueSource);
     void applyViewport(bool pretransformed);
-    void applyTransforms(bool pretransformed);
-    void applyLighting(bool lit, bool vertexColor);
-    void applyLights();
-    void applyMaterial();
-    bool applyTexture(bool enabled);
-    void applyCombine();
+    bool applyTexture(ShaderOptions& options);
     void bindTexture(GLuint name);
     void uploadTexture(class MemTexture* texture);
+    bool useProgram(const ShaderOptions& options);
+    void sendTransforms(bool pretransformed);
+    void sendLights();
+    void sendMaterial(bool vertexColor);
+    void sendAlphaRef();
+    GLintptr streamVertices(const uint8_t* bytes, size_t size);
 
     int windowWidth_, windowHeight_;
     GLView shown_;
-    bool bgraColors_ = true; // GL_BGRA as a colour array size (ARB_vertex_array_bgra)
 
     Switches on_;
-    GLenum frontFace_, depthFunc_, blendSrc_, blendDst_, alphaFunc_, polygonMode_, shadeModel_, colorMaterialMode_;
+    GLenum frontFace_, depthFunc_, blendSrc_, blendDst_;
     GLint depthMask_;
-    DWORD colorWrite_, alphaRef_, ambient_;
+    DWORD colorWrite_;
     GLint viewport_[4];
     float depthRange_[2];
     GLuint boundTexture_;
-    DWORD combine_[6];
-    Space space_;
-    bool modelviewValid_, projectionValid_, materialValid_, ambientValid_, specularOn_;
-    D3DMATRIX world_, view_, projection_;
-    DWORD projectionWidth_, projectionHeight_;
-    D3DMATERIAL9 material_;
-    D3DMATRIX lightView_;
-    bool lightValid_[kMaxLights];
-    D3DLIGHT9 light_[kMaxLights];
     std::vector<Sampler> samplers_; // by GL texture name
     std::vector<uint8_t> opaque_;   // by GL texture name: every texel has alpha 1
+    std::vector<uint8_t> rgba_;     // texels on their way to GL
 
-    std::vector<float> positions_;    // rhw != 1 vertices, as homogeneous points
-    std::vector<uint32_t> colors_;    // RGBA copies when GL_BGRA arrays are missing
+    ShaderCache shaders_;
+    ShaderProgram* program_ = nullptr; // in use
+    // Versions of the uniform groups; a program that saw an older one gets them anew.
+    uint32_t version_[kGroupCount];
+    Space space_;
+    D3DMATRIX world_, view_, projection_;
+    DWORD projectionWidth_, projectionHeight_;
+    float mvp_[16], modelview_[16], normalMatrix_[9];
+    struct LightUniforms {
+        int count;
+        float position[kShaderLights][4], diffuse[kShaderLights][3], specular[kShaderLights][3],
+            ambient[kShaderLights][3], attenuation[kShaderLights][3], spotDirection[kShaderLights][3],
+            spotCos[kShaderLights], spotExponent[kShaderLights];
+    } lights_;
+    struct MaterialUniforms {
+        float ambient[3], diffuse[4], specular[3], emissive[3], shininess, sceneAmbient[3], track[3];
+        bool operator==(const MaterialUniforms& o) const;
+    } material_;
+    bool materialValid_;
+    float alphaRef_;
+
+    GLuint stream_ = 0; // the vertex buffer draws write into, front to back, then anew
+    size_t streamSize_ = 0, streamUsed_ = 0;
+    bool streamBound_ = false;
 
     FramePacer pacer_;
     size_t draws_ = 0;

@@ -5,8 +5,6 @@
 
 #include <SDL/SDL.h>
 
-#include <cstring>
-
 namespace platform {
 
 bool readBackBuffer(int x, int y, int width, int height, std::vector<uint32_t>& argb)
@@ -15,12 +13,16 @@ bool readBackBuffer(int x, int y, int width, int height, std::vector<uint32_t>& 
     if (!screen || !(screen->flags & SDL_OPENGL) || width <= 0 || height <= 0)
         return false;
     argb.resize(size_t(width) * size_t(height));
-    std::vector<uint32_t> rows(argb.size());
+    // RGBA bytes: the one read-back format OpenGL ES promises.
+    std::vector<uint8_t> rows(argb.size() * 4);
     glPixelStorei(GL_PACK_ALIGNMENT, 4);
-    glReadBuffer(GL_BACK);
-    glReadPixels(x, screen->h - (y + height), width, height, GL_BGRA, GL_UNSIGNED_INT_8_8_8_8_REV, rows.data());
-    for (int r = 0; r < height; ++r)
-        std::memcpy(&argb[size_t(r) * width], &rows[size_t(height - 1 - r) * width], size_t(width) * 4);
+    glReadPixels(x, screen->h - (y + height), width, height, GL_RGBA, GL_UNSIGNED_BYTE, rows.data());
+    for (int r = 0; r < height; ++r) {
+        const uint8_t* p = &rows[size_t(height - 1 - r) * width * 4];
+        uint32_t* out = &argb[size_t(r) * width];
+        for (int c = 0; c < width; ++c, p += 4)
+            out[c] = uint32_t(p[3]) << 24 | uint32_t(p[0]) << 16 | uint32_t(p[1]) << 8 | p[2];
+    }
     return true;
 }
 

@@ -4,31 +4,31 @@
 // size, and Present stretches that corner over the window at the same aspect
 // ratio, black bars on the sides left over (a windowed Direct3D device also
 // stretches its back buffer over the client area).
+#include "engine/platform/gl_api.h"
 #include "engine/platform/viewfit.h"
-
-#include <GL/gl.h>
 
 namespace platform {
 
 class GLView {
 public:
+    GLView() = default;
+    GLView(const GLView&) = delete;
+    GLView& operator=(const GLView&) = delete;
     ~GLView();
 
-    // Into the window's back buffer, before the swap. Says once on standard
-    // error, and leaves the picture in its corner, where OpenGL has no frame
-    // buffer objects.
+    // Into the window's back buffer, before the swap. Leaves GL's state
+    // changed (program, texture, buffer, viewport, switches): the caller sets
+    // its own again. Says once on standard error, and leaves the picture in
+    // its corner, when the driver refuses the shaders.
     void show(int viewWidth, int viewHeight, int windowWidth, int windowHeight);
 
 private:
-    struct Functions;
-    bool load();
-    bool allocate(int width, int height);
+    bool prepare(int width, int height);
     void release();
 
-    Functions* gl_ = nullptr; // null until loaded
-    bool missing_ = false;    // no frame buffer objects here
+    bool missing_ = false; // no shaders here
     int width_ = 0, height_ = 0;
-    GLuint framebuffer_ = 0, color_ = 0;
+    GLuint program_ = 0, texture_ = 0, quad_ = 0;
 };
 
 } // namespace platform
