@@ -29,6 +29,7 @@ private:
     bool missing_ = false; // no shaders here
     int width_ = 0, height_ = 0;
     GLuint program_ = 0, texture_ = 0, quad_ = 0;
+    GLint nudge_ = -1;
 };
 
 } // namespace platform

@@ -1,13 +1,14 @@
 // What the GL device shows, as pictures: a card of the fixed-function states
 // the device takes (lights and materials, the texture stage's operations,
 // alpha test, blending, culling, depth, pre-transformed vertices, lines,
-// points, the font), then the game's frame under the same input script as
-// frame_calls. frame_pictures.sh compares them with a recording.
-//   golden_frame_pictures OUTDIR          writes card.png and frame_N.png
+// points, the font), the card on smaller back buffers stretched over the
+// window, then the game's frame under the same input script as frame_calls. frame_pictures.sh compares them with a recording.
+//   golden_frame_pictures OUTDIR          writes card.png, stretched_N.png, frame_N.png
 //   golden_frame_pictures --compare A B   pixels of B that differ from A
 #include "engine/libD3D/d3dfont.h"
 #include "engine/platform/d3dx9.h"
 #include "engine/platform/gl_device.h"
+#include "engine/platform/recording_device.h"
 #include "tests/golden/frame_script.h"
 #include "tests/support/gl_window.h"
 
@@ -392,6 +393,21 @@ int main(int argc, char** argv)
     drawCard(card);
     bool ok = writeShown(dir + "/card.png");
     card->Release();
+    // Smaller back buffers, stretched over the window: twice, and 1.25 times.
+    for (UINT width : {400u, 640u}) {
+        D3DPRESENT_PARAMETERS params = platform::RecordingDevice::defaultParameters();
+        params.BackBufferWidth = width;
+        params.BackBufferHeight = width * 3 / 4;
+        IDirect3D9* d3d = platform::createGLDirect3D();
+        IDirect3DDevice9* small = nullptr;
+        d3d->CreateDevice(D3DADAPTER_DEFAULT, D3DDEVTYPE_HAL, nullptr, 0, &params, &small);
+        d3d->Release();
+        if (!small)
+            return 1;
+        drawCard(small);
+        ok = writeShown(dir + "/stretched_" + std::to_string(width) + ".png") && ok;
+        small->Release();
+    }
 
     ScriptedGame game; // on the GL device, in the same window
     const int* next = std::begin(kSampled);
