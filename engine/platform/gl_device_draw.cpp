@@ -58,10 +58,6 @@ GLenum glPrimitive(D3DPRIMITIVETYPE type)
 // subpixel precision, gives Direct3D's pixels and texels.
 constexpr float kEdgeBias = 1.0f / 32.0f;
 
-// The vertex buffer draws stream through: written front to back, then
-// orphaned and written again, so no draw waits for an earlier one.
-constexpr size_t kStreamSize = size_t(1) << 20;
-
 } // namespace
 
 bool GLDevice::MaterialUniforms::operator==(const MaterialUniforms& o) const
@@ -368,15 +364,10 @@ GLintptr GLDevice::streamVertices(const uint8_t* bytes, size_t size)
         glBindBuffer(GL_ARRAY_BUFFER, stream_);
         streamBound_ = true;
     }
-    size_t at = (streamUsed_ + 15) & ~size_t(15);
-    if (streamSize_ < size || at + size > streamSize_) {
-        streamSize_ = size > kStreamSize ? size : kStreamSize;
-        glBufferData(GL_ARRAY_BUFFER, GLsizeiptr(streamSize_), nullptr, GL_STREAM_DRAW);
-        at = 0;
-    }
-    glBufferSubData(GL_ARRAY_BUFFER, GLintptr(at), GLsizeiptr(size), bytes);
-    streamUsed_ = at + size;
-    return GLintptr(at);
+    // New storage for every draw: writing into storage an earlier draw still
+    // reads makes a software rasteriser (llvmpipe) finish that draw first.
+    glBufferData(GL_ARRAY_BUFFER, GLsizeiptr(size), bytes, GL_STREAM_DRAW);
+    return 0;
 }
 
 void GLDevice::drawVertices(D3DPRIMITIVETYPE type, UINT, const uint8_t* bytes, UINT vertexCount, UINT stride)

@@ -99,8 +99,7 @@ private:
     bool materialValid_;
     float alphaRef_;
 
-    GLuint stream_ = 0; // the vertex buffer draws write into, front to back, then anew
-    size_t streamSize_ = 0, streamUsed_ = 0;
+    GLuint stream_ = 0; // the vertex buffer every draw's vertices go through
     bool streamBound_ = false;
 
     FramePacer pacer_;
