@@ -61,7 +61,7 @@ void PhysicsManager::initChipmunk()
     cpSpaceUseSpatialHash(space, 20.0, 1000);
     cpSpaceSetIterations(space, 1);
     cpSpaceSetGravity(space, cpv(0, 0));
-    cpSpaceSetDamping(space, 0.95);
+    cpSpaceSetDamping(space, AMORTI);
 }
 
 void PhysicsManager::setDefaultCollisionFunc(cpCollisionBeginFunc begin, cpCollisionPreSolveFunc preSolve,
@@ -172,7 +172,7 @@ void PhysicsManager::freeShape(cpShape* rShape)
 void PhysicsManager::update()
 {
     const int steps = 1;
-    const float dt = 1.0f / 60.0f;
+    const float dt = PAS;
     for (int i = 0; i < steps; ++i)
         cpSpaceStep(space, dt / steps);
 }

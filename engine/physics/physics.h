@@ -11,6 +11,11 @@ extern cpSpace* space;
 
 class PhysicsManager {
 public:
+    // The space's damping, and its one step per frame: 1/FREQUENCE s in single precision.
+    static constexpr cpFloat AMORTI = 0.95;
+    static constexpr int FREQUENCE = 60;
+    static constexpr float PAS = 1.0f / FREQUENCE;
+
     static void initChipmunk();
     static void setDefaultCollisionFunc(cpCollisionBeginFunc begin, cpCollisionPreSolveFunc preSolve,
                                         cpCollisionPostSolveFunc postSolve, cpCollisionSeparateFunc separate,

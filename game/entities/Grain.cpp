@@ -2,6 +2,7 @@
 
 #include "game/entities/Poulet.h"
 #include "game/game/contacts.h"
+#include "game/game/world.h"
 #include "game/game/zeus.h"
 
 Grain::Grain(Zeus* deus, ELEMENT3D* e, ETYPE etype, cpShape* cpshape) : Entitee(deus, e, etype, cpshape) {}
@@ -21,13 +22,13 @@ void Grain::nourritPoulets()
         if (!toucheCercle(position, poulet->position, rayon + poulet->getTaille()))
             continue;
         zeus->signaler(Evenement::GrainMange);
-        poulet->setTaille(poulet->getTaille() + 10);
-        if (poulet->getTaille() > 150) {
+        poulet->setTaille(poulet->getTaille() + world::GRAIN_GROSSIT);
+        if (poulet->getTaille() > world::TAILLE_MAX) {
             zeus->signalerFin(poulet, Evenement::MortGavage);
             poulet->mourir();
         }
         cpBody* body = cpShapeGetBody(poulet->shape);
-        cpBodySetMass(body, cpBodyGetMass(body) * 1.3);
+        cpBodySetMass(body, cpBodyGetMass(body) * world::GRAIN_ALOURDIT);
         aSupprimer = true;
     }
 }

@@ -5,6 +5,7 @@
 #include "game/entities/PouletTombe.h"
 #include "game/entities/Sang.h"
 #include "game/game/gaya.h"
+#include "game/game/world.h"
 #include "game/game/zeus.h"
 
 
@@ -37,10 +38,10 @@ void Poulet::update(int t)
         cpVect d = cpvsub(cible, position);
         // On the point itself there is no direction to push in.
         if (cpvlengthsq(d) > 0)
-            cpBodyApplyImpulse(body, cpvmult(cpvnormalize(d), t * 0.1), cpvzero);
-        cpBodySetVelLimit(body, 150);
+            cpBodyApplyImpulse(body, cpvmult(cpvnormalize(d), t * world::POUSSEE_PAR_MS), cpvzero);
+        cpBodySetVelLimit(body, world::VITESSE_MAX);
         updateAnimation(t);
-    } else if (isTase + t > 1999) {
+    } else if (isTase + t > world::TASE_MS) {
         isTase = -1;
         if (body)
             cpBodySetVel(body, cpvzero);

@@ -34,51 +34,59 @@ void Scie::update(int t)
     Entitee::update(t);
     trancherPoulets();
 
+    Pas pas = avancer(cycle(), t, longueur, vitesse, iOrientation);
+    etat = pas.cycle.etat;
+    dureeEtat = pas.cycle.dureeEtat;
+    parcouru = pas.cycle.parcouru;
+    if (pas.bouge)
+        deplacer(pas.dy);
+}
+
+Scie::Pas Scie::avancer(Cycle c, int t, int longueur, float vitesse, int iOrientation)
+{
+    Pas p{c, false, 0};
+    Cycle& n = p.cycle;
     float duree = longueur / vitesse;
-    switch (etat) {
+    switch (c.etat) {
     case ETAT_RENTREE:
-        if (t + dureeEtat >= 3000) {
-            etat = ETAT_ETEND;
-            dureeEtat = 0;
-            parcouru = 0;
+        if (t + c.dureeEtat >= 3000) {
+            n = {ETAT_ETEND, 0, 0};
         } else {
-            dureeEtat += t;
+            n.dureeEtat += t;
         }
         break;
     case ETAT_ETEND:
-        if (t + dureeEtat >= duree) {
+        p.bouge = true;
+        if (t + c.dureeEtat >= duree) {
             // The last step covers whatever remains, so the saw stands exactly out.
-            deplacer(iOrientation * (longueur - parcouru));
-            etat = ETAT_ETENDUE;
-            dureeEtat = 0;
-            parcouru = static_cast<float>(longueur);
+            p.dy = iOrientation * (longueur - c.parcouru);
+            n = {ETAT_ETENDUE, 0, static_cast<float>(longueur)};
         } else {
-            parcouru += t * vitesse;
-            deplacer(iOrientation * t * vitesse);
-            dureeEtat += t;
+            n.parcouru += t * vitesse;
+            p.dy = iOrientation * t * vitesse;
+            n.dureeEtat += t;
         }
         break;
     case ETAT_ETENDUE:
-        if (t + dureeEtat >= 1000) {
-            etat = ETAT_RENTRE;
-            dureeEtat = 0;
+        if (t + c.dureeEtat >= 1000) {
+            n = {ETAT_RENTRE, 0, c.parcouru};
         } else {
-            dureeEtat += t;
+            n.dureeEtat += t;
         }
         break;
     case ETAT_RENTRE:
-        if (t + dureeEtat >= duree) {
-            deplacer(-iOrientation * parcouru);
-            etat = ETAT_RENTREE;
-            dureeEtat = 0;
-            parcouru = 0;
+        p.bouge = true;
+        if (t + c.dureeEtat >= duree) {
+            p.dy = -iOrientation * c.parcouru;
+            n = {ETAT_RENTREE, 0, 0};
         } else {
-            dureeEtat += t;
-            parcouru -= t * vitesse;
-            deplacer(-iOrientation * t * vitesse);
+            n.dureeEtat += t;
+            n.parcouru -= t * vitesse;
+            p.dy = -iOrientation * t * vitesse;
         }
         break;
     }
+    return p;
 }
 
 void Scie::afficher()

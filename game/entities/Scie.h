@@ -8,6 +8,22 @@ public:
 
     Scie(Zeus* deus, ELEMENT3D* e, ETYPE etype, cpShape* cpshape, float difficulty);
 
+    // Where the saw stands in its cycle: retracted (waiting), going out, out, coming back.
+    struct Cycle {
+        ETAT etat;
+        float dureeEtat;
+        float parcouru;
+    };
+    // One step of t ms of the cycle of a saw `longueur` long moving at `vitesse`
+    // per ms: the cycle after it, and how far along y the saw moved (when it moved).
+    struct Pas {
+        Cycle cycle;
+        bool bouge;
+        float dy;
+    };
+    static Pas avancer(Cycle c, int t, int longueur, float vitesse, int iOrientation);
+    Cycle cycle() const { return {etat, dureeEtat, parcouru}; }
+
     void update(int t) override;
     void afficher() override;
     void trancherPoulets();

@@ -20,29 +20,34 @@ Taser::~Taser() { delete elem; }
 void Taser::update(int t)
 {
     Entitee::update(t);
-    dureeEtat += t;
-    switch (etat) {
+    bool tirait = etat == TETAT_ACTIF;
+    Cycle c = avancer({etat, dureeEtat}, t);
+    etat = c.etat;
+    dureeEtat = c.dureeEtat;
+    // Only while it fires: the frame it starts firing and the frame it stops stun nobody.
+    if (tirait)
+        tase();
+    updateAnimation(t);
+}
+
+Taser::Cycle Taser::avancer(Cycle c, int t)
+{
+    c.dureeEtat += t;
+    switch (c.etat) {
     case TETAT_INACTIF:
-        if (dureeEtat >= 5000) {
-            etat = TETAT_PREPARATION;
-            dureeEtat = 0;
-        }
+        if (c.dureeEtat >= 5000)
+            c = {TETAT_PREPARATION, 0};
         break;
     case TETAT_PREPARATION:
-        if (dureeEtat >= 1000) {
-            etat = TETAT_ACTIF;
-            dureeEtat = 0;
-        }
+        if (c.dureeEtat >= 1000)
+            c = {TETAT_ACTIF, 0};
         break;
     case TETAT_ACTIF:
-        if (dureeEtat >= 500) {
-            etat = TETAT_INACTIF;
-            dureeEtat = 0;
-        }
-        tase();
+        if (c.dureeEtat >= 500)
+            c = {TETAT_INACTIF, 0};
         break;
     }
-    updateAnimation(t);
+    return c;
 }
 
 void Taser::updateAnimation(int)

@@ -10,6 +10,14 @@ public:
     Taser(Zeus* deus, ELEMENT3D* e, ETYPE etype, cpShape* cpshape, float difficulty);
     ~Taser() override;
 
+    // Where the taser stands in its cycle: idle, charging, firing.
+    struct Cycle {
+        TETAT etat;
+        int dureeEtat;
+    };
+    // One step of t ms of the cycle.
+    static Cycle avancer(Cycle c, int t);
+
     void update(int t) override;
     void updateAnimation(int t);
     bool isActif();

@@ -5,6 +5,7 @@
 // and the rows drawn in order. The callers keep their own input and output.
 #include "game/frame/frameinput.h"
 #include "game/game/camerafollow.h"
+#include "game/game/world.h"
 #include "game/setup_decor.h"
 #include "game/setup_start.h"
 
@@ -22,7 +23,7 @@ CD3DFont* creerInvite(IDirect3DDevice9* device);
 
 class GameFrame {
 public:
-    static const int PAS = 30; // game milliseconds per frame
+    static const int PAS = world::PAS; // game milliseconds per frame
 
     explicit GameFrame(Zeus* zeus) : zeus_(zeus) {}
 

@@ -1,6 +1,8 @@
 #pragma once
 // The camera that follows the flock and stops near the end of the belt, and the
 // group of four chickens made whenever the flock is gone and the camera is home.
+#include "game/game/world.h"
+
 class Zeus;
 
 class CameraFollow {
@@ -16,5 +18,5 @@ public:
     int iNbPoulets = 0;
     bool bGroupeCree = false;
 
-    static constexpr float LIMITE = 7600;
+    static constexpr float LIMITE = world::CAMERA_LIMITE;
 };

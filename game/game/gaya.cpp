@@ -12,6 +12,7 @@
 #include "game/entities/Sang.h"
 #include "game/entities/Scie.h"
 #include "game/entities/Taser.h"
+#include "game/game/world.h"
 #include "game/game/zeus.h"
 
 #include <cmath>
@@ -49,7 +50,7 @@ Poulet* Gaya::getPoulet()
 {
     if (zeus)
         zeus->signaler(Evenement::PouletCree);
-    return new Poulet(zeus, element("poulet"), ETYPE_POULET, boule(10, 1, 0.1, 0.5));
+    return new Poulet(zeus, element("poulet"), ETYPE_POULET, boule(world::RAYON_POULET, 1, 0.1, 0.5));
 }
 
 PouletTombe* Gaya::getPouletTombe(bool haut)
@@ -59,14 +60,14 @@ PouletTombe* Gaya::getPouletTombe(bool haut)
 
 Scie* Gaya::getScie()
 {
-    return new Scie(zeus, element("scie"), ETYPE_SCIE, boule(50, INFINI, 0, 1), zeus ? zeus->fDifficultee_ : 0);
+    return new Scie(zeus, element("scie"), ETYPE_SCIE, boule(world::RAYON_SCIE, INFINI, 0, 1), zeus ? zeus->fDifficultee_ : 0);
 }
 
 Taser* Gaya::getTaser()
 {
     // Each taser flickers on its own: it draws a copy of its element.
     ELEMENT3D* modele = element("taser");
-    return new Taser(zeus, modele ? modele->copy() : nullptr, ETYPE_TASER, boite(10, 200),
+    return new Taser(zeus, modele ? modele->copy() : nullptr, ETYPE_TASER, boite(world::TASER_EPAISSEUR, world::TASER_LONGUEUR),
                      zeus ? zeus->fDifficultee_ : 0);
 }
 
@@ -74,9 +75,9 @@ Piston* Gaya::getPiston() { return new Piston(zeus, element("piston"), ETYPE_PIS
 
 Barre* Gaya::getBarre() { return new Barre(zeus, element("barre"), ETYPE_BARRE, boite(10, 100)); }
 
-Grain* Gaya::getGrain() { return new Grain(zeus, element("grain"), ETYPE_GRAIN, boule(10, INFINI, 0, 1)); }
+Grain* Gaya::getGrain() { return new Grain(zeus, element("grain"), ETYPE_GRAIN, boule(world::RAYON_GRAIN, INFINI, 0, 1)); }
 
-Oeuf* Gaya::getOeuf() { return new Oeuf(zeus, element("oeuf"), ETYPE_OEUF, boule(10, INFINI, 0, 1)); }
+Oeuf* Gaya::getOeuf() { return new Oeuf(zeus, element("oeuf"), ETYPE_OEUF, boule(world::RAYON_GRAIN, INFINI, 0, 1)); }
 
 Sang* Gaya::getSang() { return new Sang(zeus, element("sang"), ETYPE_SANG, boite(10, 10)); }
 

@@ -9,13 +9,13 @@
 #include "game/entities/Taser.h"
 #include "game/game/gaya.h"
 #include "game/game/random.h"
+#include "game/game/world.h"
 
 namespace {
 
-const double DEMI_LARGEUR = 200;
-const double BORD_DEBUT = -40;
-const double ARRIVEE = 8000;
-const int FIN_OBSTACLES = 7500;
+using world::ARRIVEE;
+using world::BORD_DEBUT;
+using world::DEMI_LARGEUR;
 
 void detruire(Entitee* e)
 {
@@ -74,13 +74,13 @@ void Zeus::initLevel(float fDifficultee)
     iNextOeufChrono_ = generateNextOeufChrono();
     iNextGrainChrono_ = generateNextGrainChrono();
 
-    for (int x = generateNextScieDistance() + 300; x <= FIN_OBSTACLES; x += generateNextScieDistance()) {
+    for (int x = generateNextScieDistance() + 300; x <= world::FIN_OBSTACLES; x += generateNextScieDistance()) {
         Scie* scie = Gaya::getScie();
         // A saw sits on one edge and reaches inwards.
         scie->setXY(static_cast<float>(x), scie->iOrientation == -1 ? 250.0f : -250.0f);
         addEntiteeToWorld(scie);
     }
-    for (int x = generateNextTaserDistance() + 300; x <= FIN_OBSTACLES; x += generateNextTaserDistance()) {
+    for (int x = generateNextTaserDistance() + 300; x <= world::FIN_OBSTACLES; x += generateNextTaserDistance()) {
         Entitee* taser = Gaya::getTaser();
         taser->setXY(static_cast<float>(x), 0);
         addEntiteeToWorld(taser);
@@ -184,7 +184,7 @@ void Zeus::choirEntitee()
 void Zeus::porter(Entitee* e, int iElapsedTime)
 {
     if (e->type == ETYPE_GRAIN || e->type == ETYPE_OEUF || e->type == ETYPE_SANG)
-        e->setXY(static_cast<float>(e->position.x) - iElapsedTime * 0.05f, static_cast<float>(e->position.y));
+        e->setXY(static_cast<float>(e->position.x) - iElapsedTime * world::TAPIS_PAR_MS, static_cast<float>(e->position.y));
 }
 
 void Zeus::choir(Entitee* e)

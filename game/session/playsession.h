@@ -2,8 +2,8 @@
 // The window's game around its frame: who gives each frame's input (the
 // player, the autopilot of --demo, or a replay), pause and single steps,
 // a replay's fast-forward, and the replay of the game being played.
+#include "game/autopilot/autopilot.h"
 #include "game/frame/gameframe.h"
-#include "game/game/autopilot.h"
 #include "game/replay/replay.h"
 
 #include <SDL/SDL.h>

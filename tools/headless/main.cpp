@@ -5,10 +5,10 @@
 // verifies replays against the outcome they recorded.
 #include "engine/manager/xmanager.h"
 #include "engine/platform/recording_device.h"
+#include "game/autopilot/autopilot.h"
 #include "game/cli/cmdline.h"
 #include "game/cli/datafolder.h"
 #include "game/frame/gameframe.h"
-#include "game/game/autopilot.h"
 #include "game/game/gaya.h"
 #include "game/game/random.h"
 #include "game/game/zeus.h"
