@@ -3,6 +3,7 @@
 #include "engine/manager/element3d.h"
 #include "engine/manager/manager.h"
 #include "engine/platform/d3dx9.h"
+#include "game/game/world.h"
 
 namespace {
 
@@ -41,7 +42,7 @@ void DecorTapis::afficherFond(float cx, float offsetTraits)
 {
     dessiner(rBG, cx, 0, 10);
     dessiner(rProgressBar, cx, 280, 10);
-    dessiner(rProgressCursor, cx + (cx / 8000 - 0.5f) * 760, 280, 10);
+    dessiner(rProgressCursor, cx + (cx / static_cast<float>(world::ARRIVEE) - 0.5f) * 760, 280, 10);
     dessiner(rTapisDebut, fOffsetDebutX + 2, fOffsetDebutY, 1);
     for (int i = 0; i < 30; ++i)
         dessiner(rTapisTroncon, fOffsetTronconX + (fTailleTroncon - 15) * i, fOffsetTronconY, 1);
@@ -51,7 +52,7 @@ void DecorTapis::afficherFond(float cx, float offsetTraits)
 
 void DecorTapis::afficherFin()
 {
-    dessiner(rFin, 8000, 0, -10);
+    dessiner(rFin, static_cast<float>(world::ARRIVEE), 0, -10);
 }
 
 float DecorTapis::avancerTraits(float offset, int pas)

@@ -101,7 +101,7 @@ void pousser(Poule& p, cpVect cible)
         p.vx += dx / d * POUSSEE / p.m;
         p.vy += dy / d * POUSSEE / p.m;
     }
-    static const double amorti = std::pow(world::AMORTI, DT);
+    static const double amorti = std::pow(PhysicsManager::AMORTI, DT);
     p.vx *= amorti;
     p.vy *= amorti;
     double v = cpvlength(cpv(p.vx, p.vy));

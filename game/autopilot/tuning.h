@@ -1,12 +1,13 @@
 #pragma once
 // The player's own numbers: how far ahead it looks, how wide a berth it keeps,
 // what it counts a loss. The world's numbers are in game/game/world.h.
+#include "engine/physics/physics.h"
 #include "game/game/world.h"
 
 namespace pilote {
 
 // The world as the model moves it, per frame.
-constexpr double DT = 1.0 / world::FREQUENCE_PHYSIQUE;
+constexpr double DT = 1.0 / PhysicsManager::FREQUENCE;
 constexpr double VMAX = world::VITESSE_MAX;
 constexpr double POUSSEE = world::PAS * world::POUSSEE_PAR_MS;
 constexpr double TAPIS = world::PAS * world::TAPIS_PAR_MS;

@@ -1,8 +1,8 @@
 #pragma once
 // The world's numbers: the frame, the belt, the chickens' push and bounds, the
-// bodies' sizes. The entities, the director, the camera and the autopilot's
-// model read them here; the physics space's own two come from its set-up.
-#include "engine/physics/physics.h"
+// bodies' sizes. The entities, the director, the camera, the decor and the
+// autopilot's model read them here. The physics space's damping and step are
+// the engine's: PhysicsManager::AMORTI and PhysicsManager::PAS.
 
 namespace world {
 
@@ -37,9 +37,5 @@ constexpr double TASER_LONGUEUR = 200;
 constexpr float GRAIN_GROSSIT = 10;
 constexpr double GRAIN_ALOURDIT = 1.3;
 constexpr float TAILLE_MAX = 150;
-
-// The physics space's damping and step, as the engine sets them up.
-constexpr double AMORTI = PhysicsManager::AMORTI;
-constexpr int FREQUENCE_PHYSIQUE = PhysicsManager::FREQUENCE;
 
 }
