@@ -17,7 +17,7 @@ TEST_F(Dangers, SawCycleOutAndBack)
     scie->iOrientation = -1;
     for (int i = 1; i <= 99; ++i) {
         scie->update(30);
-        ASSERT_EQ(scie->etat, Scie::ETAT_RENTREE) << i;
+        ASSERT_EQ(scie->etat, Scie::ETAT_RENTREE) << "saw: out of its 3000 ms wait already in frame " << i;
     }
     scie->update(30);
     EXPECT_EQ(scie->etat, Scie::ETAT_ETEND);
@@ -25,7 +25,7 @@ TEST_F(Dangers, SawCycleOutAndBack)
 
     for (int i = 1; i <= 66; ++i) {
         scie->update(30);
-        ASSERT_EQ(scie->etat, Scie::ETAT_ETEND) << i;
+        ASSERT_EQ(scie->etat, Scie::ETAT_ETEND) << "saw: out before its 200 units at 0.1 per ms, in frame " << i;
     }
     EXPECT_EQ(scie->position.y, 52);
     scie->update(30);

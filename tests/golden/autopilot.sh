@@ -18,8 +18,10 @@ for d in 1 5 10; do
   if [ "${2:-}" = --record ]; then
     cp "$work/$name.txt" "$expected/"
   elif ! cmp -s "$expected/$name.txt" "$work/$name.txt"; then
-    echo "$name: the autopilot's play changed; first difference (< recorded, > now):"
-    diff "$expected/$name.txt" "$work/$name.txt" | grep -m 2 '^[<>]' || true
+    echo "$name: the autopilot's play changed; first difference:"
+    awk 'NR == FNR { a[FNR] = $0; n = FNR; next }
+         a[FNR] != $0 { print "  recorded: " a[FNR]; print "  now:      " $0; found = 1; exit }
+         END { if (!found) print "  now ends early, at line " FNR " of " n }' "$expected/$name.txt" "$work/$name.txt"
     status=1
   fi
 done
