@@ -55,13 +55,13 @@ bool makeFolders(const std::string& dir)
     return true;
 }
 
-bool replaceFile(const std::string& path, const std::string& text)
+bool replaceFile(const std::string& path, const std::string& text, bool sync)
 {
     std::string temp = path + ".XXXXXX";
     int fd = mkstemp(&temp[0]);
     if (fd < 0)
         return false;
-    bool ok = writeAll(fd, text) && fsync(fd) == 0;
+    bool ok = writeAll(fd, text) && (!sync || fsync(fd) == 0);
     int saved = errno;
     ok = close(fd) == 0 && ok;
     ok = ok && std::rename(temp.c_str(), path.c_str()) == 0;

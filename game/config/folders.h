@@ -11,5 +11,6 @@ std::string plumfallPath(const char* xdgVar, const char* homeFallback, const cha
 bool makeFolders(const std::string& dir);
 
 // Replaces `path` whole by `text`: readers see the old file or the new one,
-// never half of either. False on failure (errno tells why).
-bool replaceFile(const std::string& path, const std::string& text);
+// never half of either. With `sync`, the text is on the disk before the
+// rename. False on failure (errno tells why).
+bool replaceFile(const std::string& path, const std::string& text, bool sync = true);
