@@ -2,7 +2,7 @@
 // 60, 59.94, 75, 120 and 144 Hz with vertical sync and with none, the pacer
 // against the rule it replaced (sleep until 1/60 s after the previous wake-up).
 // Then the real game at F5 for 600 frames under Xvfb, its swaps timed by a
-// library preloaded into it (bench/swapclock.cpp), F5 handed over the same way.
+// library preloaded into it (tools/swapclock), F5 handed over the same way.
 #include "bench/monde.h"
 #include "bench/summary.h"
 #include "tests/support/simdisplay.h"
@@ -110,7 +110,7 @@ std::vector<double> intervallesDuJeu(std::string* erreur)
 {
     std::string journal = "/tmp/plumfall-swaps-" + std::to_string(getpid());
     int statut = jouerLeJeu(programme, 600,
-                            {{"LD_PRELOAD", dossierBench + "libswapclock.so"},
+                            {{"LD_PRELOAD", dossierBench + "../tools/swapclock/libswapclock.so"},
                              {"PLUMFALL_SWAP_LOG", journal},
                              {"PLUMFALL_SWAP_KEY", std::to_string(int(SDLK_F5))}});
     std::vector<long long> t;

@@ -1,7 +1,7 @@
 #pragma once
 // The few places where the physics manager reaches into Chipmunk's own structures,
-// gathered here so that one test (tests/physics/layout_test.cpp) checks them against
-// the library's public calls and its recorded layout. Only engine/physics and that
+// gathered here so that the build checks their layout and one test
+// (tests/physics/layout_test.cpp) checks them against the library's public calls. Only engine/physics and that
 // test include this header: nothing above the physics manager sees these fields.
 #include <chipmunk/chipmunk.h>
 // The library's private header declares its functions without C linkage.
@@ -12,21 +12,47 @@ extern "C" {
 
 #include <algorithm>
 #include <bitset>
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
 namespace physics_private {
 
-// The layout these accessors were written against (Chipmunk 7.0.3, 64-bit).
-struct Layout {
-    static constexpr size_t bodySize = 272, bodyVelocity = 80;
-    static constexpr size_t shapeSize = 192, shapeClass = 0, shapeBox = 64;
-    static constexpr size_t circleSize = 232, circleRadius = 224;
-    static constexpr size_t spaceSize = 568, spaceArbiters = 160, spaceCachedArbiters = 176,
-                            spacePooledArbiters = 184;
-    static constexpr size_t arbiterSize = 176, arbiterA = 40, arbiterB = 48, arbiterHandler = 136,
-                            arbiterState = 168;
-};
+// The layout these accessors were written against (Chipmunk 7.0.3, 64-bit): a
+// Chipmunk whose structures differ fails the build here, naming the field. The
+// library's own calls are compared with the accessors at run time by the test.
+#define PLUMFALL_CHIPMUNK_SIZE(type, bytes) \
+    static_assert(sizeof(type) == (bytes), "Chipmunk layout changed: sizeof(" #type ")")
+#define PLUMFALL_CHIPMUNK_FIELD(type, field, at) \
+    static_assert(offsetof(type, field) == (at), "Chipmunk layout changed: " #type "::" #field)
+PLUMFALL_CHIPMUNK_SIZE(cpBody, 272);
+PLUMFALL_CHIPMUNK_FIELD(cpBody, m_inv, 24);
+PLUMFALL_CHIPMUNK_FIELD(cpBody, i_inv, 40);
+PLUMFALL_CHIPMUNK_FIELD(cpBody, cog, 48);
+PLUMFALL_CHIPMUNK_FIELD(cpBody, v, 80);
+PLUMFALL_CHIPMUNK_FIELD(cpBody, w, 120);
+PLUMFALL_CHIPMUNK_FIELD(cpBody, transform, 136);
+PLUMFALL_CHIPMUNK_SIZE(cpShape, 192);
+PLUMFALL_CHIPMUNK_FIELD(cpShape, klass, 0);
+PLUMFALL_CHIPMUNK_FIELD(cpShape, bb, 64);
+PLUMFALL_CHIPMUNK_FIELD(cpShapeClass, type, 0);
+PLUMFALL_CHIPMUNK_SIZE(cpCircleShape, 232);
+PLUMFALL_CHIPMUNK_FIELD(cpCircleShape, r, 224);
+PLUMFALL_CHIPMUNK_SIZE(cpSpace, 568);
+PLUMFALL_CHIPMUNK_FIELD(cpSpace, arbiters, 160);
+PLUMFALL_CHIPMUNK_FIELD(cpSpace, cachedArbiters, 176);
+PLUMFALL_CHIPMUNK_FIELD(cpSpace, pooledArbiters, 184);
+PLUMFALL_CHIPMUNK_SIZE(cpArbiter, 176);
+PLUMFALL_CHIPMUNK_FIELD(cpArbiter, a, 40);
+PLUMFALL_CHIPMUNK_FIELD(cpArbiter, b, 48);
+PLUMFALL_CHIPMUNK_FIELD(cpArbiter, handler, 136);
+PLUMFALL_CHIPMUNK_FIELD(cpArbiter, state, 168);
+PLUMFALL_CHIPMUNK_FIELD(cpArray, num, 0);
+PLUMFALL_CHIPMUNK_FIELD(cpArray, arr, 8);
+PLUMFALL_CHIPMUNK_FIELD(cpCollisionHandler, separateFunc, 40);
+PLUMFALL_CHIPMUNK_FIELD(cpCollisionHandler, userData, 48);
+#undef PLUMFALL_CHIPMUNK_SIZE
+#undef PLUMFALL_CHIPMUNK_FIELD
 
 // Chipmunk 7 has no public query of a shape's kind.
 inline bool isCircle(const cpShape* shape)

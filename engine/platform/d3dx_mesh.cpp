@@ -1,15 +1,12 @@
-// .x models through Assimp, as D3DXLoadMeshFromX hands them to the engine:
-// one subset per material and a buffer of D3DXMATERIAL records.
+// .x models as D3DXLoadMeshFromX hands them to the engine: one subset per
+// material and a buffer of D3DXMATERIAL records. The importer reads the file
+// in a child process (model_import.h).
 #include "engine/platform/d3dx9.h"
+#include "engine/platform/model_import.h"
 #include "engine/platform/refcounted.h"
 #include "engine/platform/xfile_faces.h"
 
-#include <assimp/Importer.hpp>
-#include <assimp/postprocess.h>
-#include <assimp/scene.h>
-
 #include <cstring>
-#include <string>
 #include <vector>
 
 namespace {
@@ -17,12 +14,7 @@ namespace {
 constexpr HRESULT D3DXERR_INVALIDDATA = (HRESULT)0x88760B59u;
 constexpr DWORD kMeshFVF = D3DFVF_XYZ | D3DFVF_NORMAL | D3DFVF_TEX1;
 
-struct MeshVertex {
-    float x, y, z;
-    float nx, ny, nz;
-    float tu, tv;
-};
-static_assert(sizeof(MeshVertex) == 32, "XYZ|NORMAL|TEX1 is 32 bytes");
+using platform::ModelVertex;
 
 class Buffer : public platform::RefCounted<ID3DXBuffer> {
 public:
@@ -53,7 +45,7 @@ public:
         if (attribute >= subsets.size() || !subsets[attribute].buffer || subsets[attribute].triangles == 0)
             return D3D_OK;
         device_->SetFVF(kMeshFVF);
-        device_->SetStreamSource(0, subsets[attribute].buffer, 0, sizeof(MeshVertex));
+        device_->SetStreamSource(0, subsets[attribute].buffer, 0, sizeof(ModelVertex));
         return device_->DrawPrimitive(D3DPT_TRIANGLELIST, 0, subsets[attribute].triangles);
     }
     DWORD GetNumFaces() override { return faces_; }
@@ -73,106 +65,26 @@ private:
     DWORD faces_, vertices_;
 };
 
-void collect(const aiScene* scene, const aiNode* node, const aiMatrix4x4& parent,
-             std::vector<std::vector<MeshVertex>>& subsets, DWORD& faces, DWORD& vertices)
+ID3DXBuffer* materialBuffer(const std::vector<platform::ModelMaterial>& materials)
 {
-    aiMatrix4x4 world = parent * node->mTransformation;
-    aiMatrix3x3 normalMatrix(world);
-    normalMatrix.Inverse().Transpose();
-    for (unsigned m = 0; m < node->mNumMeshes; ++m) {
-        const aiMesh* mesh = scene->mMeshes[node->mMeshes[m]];
-        if (mesh->mMaterialIndex >= subsets.size())
-            continue;
-        std::vector<MeshVertex>& out = subsets[mesh->mMaterialIndex];
-        vertices += mesh->mNumVertices;
-        for (unsigned f = 0; f < mesh->mNumFaces; ++f) {
-            const aiFace& face = mesh->mFaces[f];
-            if (face.mNumIndices != 3)
-                continue; // triangulated: polygons are gone, shorter faces refused
-            ++faces;
-            for (unsigned k = 0; k < 3; ++k) {
-                unsigned i = face.mIndices[k];
-                aiVector3D p = world * mesh->mVertices[i];
-                aiVector3D n = mesh->mNormals ? (normalMatrix * mesh->mNormals[i]).NormalizeSafe() : aiVector3D();
-                aiVector3D t = mesh->mTextureCoords[0] ? mesh->mTextureCoords[0][i] : aiVector3D();
-                out.push_back({p.x, p.y, p.z, n.x, n.y, n.z, t.x, t.y});
-            }
-        }
-    }
-    for (unsigned c = 0; c < node->mNumChildren; ++c)
-        collect(scene, node->mChildren[c], world, subsets, faces, vertices);
-}
-
-D3DCOLORVALUE colour(const aiMaterial* m, const char* key, unsigned type, unsigned index)
-{
-    aiColor4D c(0, 0, 0, 0);
-    m->Get(key, type, index, c);
-    return {c.r, c.g, c.b, c.a};
-}
-
-// The importer gives a model without a material list one material of its
-// own, the only one without a name; D3DX gives such a model none.
-unsigned fileMaterials(const aiScene* scene)
-{
-    for (unsigned i = 0; i < scene->mNumMaterials; ++i) {
-        aiString name;
-        if (scene->mMaterials[i]->Get(AI_MATKEY_NAME, name) == AI_SUCCESS)
-            return scene->mNumMaterials;
-    }
-    return 0;
-}
-
-// Faces of fewer than 3 indices: the importer's leftovers of a malformed face.
-bool shortFaces(const aiScene* scene)
-{
-    for (unsigned m = 0; m < scene->mNumMeshes; ++m)
-        for (unsigned f = 0; f < scene->mMeshes[m]->mNumFaces; ++f)
-            if (scene->mMeshes[m]->mFaces[f].mNumIndices < 3)
-                return true;
-    return false;
-}
-
-ID3DXBuffer* materialBuffer(const aiScene* scene, unsigned count)
-{
-    std::vector<D3DXMATERIAL> records(count);
-    std::vector<std::string> names(count);
-    std::vector<bool> hasName(count, false);
-    size_t textBytes = 0;
-    for (unsigned i = 0; i < count; ++i) {
-        const aiMaterial* m = scene->mMaterials[i];
-        D3DMATERIAL9& d = records[i].MatD3D;
-        std::memset(&d, 0, sizeof d);
-        // A .x material has no ambient colour: it stays 0.
-        d.Diffuse = colour(m, AI_MATKEY_COLOR_DIFFUSE);
-        d.Specular = colour(m, AI_MATKEY_COLOR_SPECULAR);
-        d.Emissive = colour(m, AI_MATKEY_COLOR_EMISSIVE);
-        float power = 0;
-        m->Get(AI_MATKEY_SHININESS, power);
-        d.Power = power;
-        records[i].pTextureFilename = nullptr;
-        aiString path;
-        if (m->GetTexture(aiTextureType_DIFFUSE, 0, &path) == AI_SUCCESS && path.length > 0) {
-            names[i] = path.C_Str();
-            for (char& ch : names[i])
-                if (ch == '\\')
-                    ch = '/';
-            hasName[i] = true;
-            textBytes += names[i].size() + 1;
-        }
-    }
-    size_t recordBytes = records.size() * sizeof(D3DXMATERIAL);
+    size_t recordBytes = materials.size() * sizeof(D3DXMATERIAL), textBytes = 0;
+    for (const platform::ModelMaterial& m : materials)
+        if (m.hasTexture)
+            textBytes += m.texture.size() + 1;
     Buffer* buffer = new Buffer(recordBytes + textBytes);
     unsigned char* base = static_cast<unsigned char*>(buffer->GetBufferPointer());
     char* text = reinterpret_cast<char*>(base + recordBytes);
-    for (size_t i = 0; i < records.size(); ++i) {
-        if (hasName[i]) {
-            std::memcpy(text, names[i].c_str(), names[i].size() + 1);
-            records[i].pTextureFilename = text;
-            text += names[i].size() + 1;
+    for (size_t i = 0; i < materials.size(); ++i) {
+        D3DXMATERIAL record;
+        record.MatD3D = materials[i].colours;
+        record.pTextureFilename = nullptr;
+        if (materials[i].hasTexture) {
+            std::memcpy(text, materials[i].texture.c_str(), materials[i].texture.size() + 1);
+            record.pTextureFilename = text;
+            text += materials[i].texture.size() + 1;
         }
+        std::memcpy(base + i * sizeof(D3DXMATERIAL), &record, sizeof record);
     }
-    if (recordBytes)
-        std::memcpy(base, records.data(), recordBytes);
     return buffer;
 }
 
@@ -195,22 +107,15 @@ HRESULT D3DXLoadMeshFromXA(const char* file, DWORD options, IDirect3DDevice9* de
         return D3DERR_INVALIDCALL;
     *mesh = nullptr;
 
-    Assimp::Importer importer;
-    const aiScene* scene = importer.ReadFile(
-        file, aiProcess_ConvertToLeftHanded | aiProcess_Triangulate | aiProcess_JoinIdenticalVertices);
-    if (!scene || !scene->mRootNode || (scene->mFlags & AI_SCENE_FLAGS_INCOMPLETE) || scene->mNumMeshes == 0 ||
-        shortFaces(scene) || !platform::xFileFacesValid(file))
+    platform::ImportedModel model;
+    if (!platform::xFileFacesValid(file) || !platform::importModelIsolated(file, model))
         return D3DXERR_INVALIDDATA;
 
-    std::vector<std::vector<MeshVertex>> perMaterial(scene->mNumMaterials);
-    DWORD faces = 0, vertices = 0;
-    collect(scene, scene->mRootNode, aiMatrix4x4(), perMaterial, faces, vertices);
-
-    Mesh* result = new Mesh(device, faces, vertices);
-    for (const std::vector<MeshVertex>& verts : perMaterial) {
+    Mesh* result = new Mesh(device, model.faces, model.vertices);
+    for (const std::vector<ModelVertex>& verts : model.subsets) {
         Mesh::Subset subset;
         if (!verts.empty()) {
-            UINT length = (UINT)(verts.size() * sizeof(MeshVertex));
+            UINT length = (UINT)(verts.size() * sizeof(ModelVertex));
             void* data = nullptr;
             if (FAILED(device->CreateVertexBuffer(length, D3DUSAGE_WRITEONLY, kMeshFVF, D3DPOOL_MANAGED,
                                                   &subset.buffer, nullptr)) ||
@@ -228,11 +133,10 @@ HRESULT D3DXLoadMeshFromXA(const char* file, DWORD options, IDirect3DDevice9* de
     }
 
     // Without a material list every face still lies in subset 0, as in D3DX.
-    unsigned count = fileMaterials(scene);
     if (materials)
-        *materials = materialBuffer(scene, count);
+        *materials = materialBuffer(model.materials);
     if (numMaterials)
-        *numMaterials = count;
+        *numMaterials = (DWORD)model.materials.size();
     *mesh = result;
     return D3D_OK;
 }

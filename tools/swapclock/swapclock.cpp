@@ -1,4 +1,4 @@
-// Preloaded into the real game by bench_pacing (LD_PRELOAD), never linked into it:
+// Preloaded into the real game by bench_pacing and the soak (LD_PRELOAD), never linked into it:
 // notes the time each SDL_GL_SwapBuffers returns and writes the times, one per
 // line in nanoseconds, to $PLUMFALL_SWAP_LOG when the process exits. With
 // PLUMFALL_SWAP_KEY set (an SDLKey number) it also hands the game that key once,
