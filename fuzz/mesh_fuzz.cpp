@@ -1,5 +1,7 @@
-// .x models through MESH::loadmesh (Assimp behind the platform's loader, and
-// the loader's own check of text files' faces); a loaded mesh draws every
+// .x models through MESH::loadmesh: the loader's own check of text files'
+// faces, then Assimp in a child process, whose crashes and hangs the loader
+// turns into a refusal (the importer itself is not instrumented: the coverage
+// is of what the loader does with its answers); a loaded mesh draws every
 // subset and describes itself.
 #include "engine/manager/mesh.h"
 #include "fuzz/support.h"
