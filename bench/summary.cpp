@@ -79,7 +79,7 @@ int runBenchmarks(int argc, char** argv, const std::vector<BenchTarget>& cibles,
     for (const BenchRatio& r : rapports) {
         auto trouver = [&](const std::string& nom) {
             auto l = std::find_if(resume.lignes.begin(), resume.lignes.end(), [&](const Ligne& x) {
-                return x.nom == nom || x.nom == nom + "/manual_time" || x.nom == nom + "/real_time";
+                return x.nom == nom || x.nom == nom + "/manual_time";
             });
             return l == resume.lignes.end() ? 0.0 : l->ms;
         };
