@@ -3,7 +3,8 @@
 # cause (a picture absent, unreadable or no picture at all, or the script's
 # error), and exits non-zero before its first frame (with --frames 1 a drawn
 # frame would exit 0). A data folder or script.lua the user may not read is
-# said to be so. Missing sounds cost one warning line; the game plays on.
+# said to be so. Missing sounds cost one warning line; the game plays on. A
+# model that crashes the importer is refused like any bad file; the game plays.
 set -u
 . "$(dirname "$0")/lib.sh"
 e2e_begin "$1"
@@ -78,6 +79,16 @@ warning=$(grep '^plumfall: ' "$E2E_TMP/game.log")
 [ "$warning" = "plumfall: warning: no sound from pou.wav (No such file or directory) in $quiet; the game goes on without them" ] ||
     e2e_fail "not the one warning line: $warning"
 e2e_ok "no pou.wav: one frame, exit code 0, $warning"
+
+badmodel="$E2E_TMP/modele-casse"
+cp -r "$E2E_RUNDIR" "$badmodel"
+cp "$(dirname "$0")/../../fuzz/corpus/mesh/importer-crash-material-name.x" "$badmodel/bad.x"
+printf 'loadmesh("bad.x", "mauvais")\n' >>"$badmodel/script.lua"
+e2e_start_game --data "$badmodel" --frames 1
+e2e_wait_exit 20
+[ "$E2E_EXIT_CODE" = 0 ] || e2e_fail "exit code $E2E_EXIT_CODE with a model that crashes the importer"
+grep -qx "chargement du mesh : bad.x a echoue " "$E2E_TMP/game.log" || e2e_fail "no refusal of bad.x"
+e2e_ok "a model that crashes the importer: refused, one frame, exit code 0"
 
 e2e_start_game --data "$E2E_RUNDIR" --frames 1
 e2e_wait_exit 20

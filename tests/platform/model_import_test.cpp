@@ -85,11 +85,7 @@ TEST(Isolated, AllocationsPastTheMemoryLimitEndTheChild)
 #endif
 }
 
-std::string corpus()
-{
-    const char* dir = std::getenv("PLUMFALL_FUZZ_CORPUS");
-    return std::string(dir ? dir : "fuzz/corpus") + "/mesh/";
-}
+std::string corpus() { return PLUMFALL_FUZZ_CORPUS "/mesh/"; }
 
 // Every model of the fuzz corpus gives, through the child, exactly what the
 // importer gives in this process: the same refusal or the same bytes.
