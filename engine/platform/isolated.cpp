@@ -11,6 +11,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+// Set by a sanitizer's runtime, when the program has one.
+extern "C" void __sanitizer_set_death_callback(void (*callback)(void)) __attribute__((weak));
+
 namespace platform {
 
 namespace {
@@ -55,10 +58,14 @@ bool writeAll(int fd, const unsigned char* p, size_t n)
                         int fd)
 {
     // A crash ends the child quietly: not through the handlers it inherited (a
-    // sanitizer's, a fuzzer's), and without a core file.
-    for (int s : {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT, SIGTRAP, SIGSYS})
-        std::signal(s, SIG_DFL);
+    // sanitizer's, a fuzzer's, which would report the parent's input as theirs),
+    // and without a core file.
+    for (int s = 1; s < NSIG; ++s)
+        if (s != SIGKILL && s != SIGSTOP)
+            std::signal(s, SIG_DFL);
     std::signal(SIGPIPE, SIG_IGN);
+    if (__sanitizer_set_death_callback)
+        __sanitizer_set_death_callback(nullptr);
     rlimit none{0, 0};
     setrlimit(RLIMIT_CORE, &none);
     // Relative to what the child inherits: a sanitizer's runtime maps terabytes.
