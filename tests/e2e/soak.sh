@@ -4,6 +4,9 @@
 # running, its resident memory stay within 5 MB after the first minute, no
 # frame take over 100 ms after the first 2 s, and it must end cleanly with no
 # sanitizer report. Frames are timed by tools/swapclock preloaded into the game.
+# On a machine busier than its cores (load average above their number) a
+# frame's real time measures the machine: the processor time the game spent
+# on each frame is judged instead, and both are reported.
 #   tests/e2e/soak.sh BUILD_DIR   (PLUMFALL_SOAK_LOG=FILE keeps the figures)
 set -u
 . "$(dirname "$0")/lib.sh"
@@ -19,20 +22,22 @@ e2e_start_xvfb
 # A sanitizer build links its runtime first; the preloaded clock comes before it.
 export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0:detect_leaks=1"
 export UBSAN_OPTIONS="${UBSAN_OPTIONS:+$UBSAN_OPTIONS:}print_stacktrace=1"
-LD_PRELOAD="$clock" PLUMFALL_SWAP_LOG="$E2E_TMP/swaps" e2e_start_game --demo 10
+LD_PRELOAD="$clock" PLUMFALL_SWAP_LOG="$E2E_TMP/swaps" PLUMFALL_SWAP_CPU_LOG="$E2E_TMP/cpu" e2e_start_game --demo 10
 win=$(e2e_find_window "Plumfall !!!" 60) || exit 1
+load=$(cut -d' ' -f1 /proc/loadavg)
 note "soak: $seconds s of --demo 10, $(basename "$E2E_BUILD"), load average $(cut -d' ' -f1-3 /proc/loadavg) at start"
 
 # Resident memory every 5 s, in kB.
 start=$(date +%s)
 while :; do
     now=$(($(date +%s) - start))
-    [ "$now" -ge "$seconds" ] && break
     rss=$(awk '/^VmRSS:/ { print $2 }' "/proc/$E2E_GAME_PID/status" 2>/dev/null)
     [ -n "$rss" ] || e2e_fail "the game exited after $now s"
     echo "$now $rss" >>"$E2E_TMP/rss"
+    [ "$now" -ge "$seconds" ] && break
     sleep 5
 done
+load="$load $(cut -d' ' -f1 /proc/loadavg)"
 note "load average $(cut -d' ' -f1-3 /proc/loadavg) at the end"
 e2e_close_window "$win"
 e2e_wait_exit 60
@@ -48,11 +53,20 @@ note "rss after the first minute: $((low / 1024)) to $((high / 1024)) MB ($((hig
 [ $((high - low)) -le 5120 ] || e2e_fail "resident memory grew by $((high - low)) kB after the first minute"
 e2e_ok "resident memory flat after the first minute"
 
-[ -s "$E2E_TMP/swaps" ] || e2e_fail "no swap times written"
-read -r frames longest at over < <(awk 'NR == 1 { first = $1 }
-    NR > 1 && $1 - first > 2e9 { d = $1 - prev; n++; if (d > 1e8) slow++; if (d > max) { max = d; at = ($1 - first) / 1e9 } }
-    { prev = $1 } END { printf "%d %.1f %.0f %d\n", n, max / 1e6, at, slow }' "$E2E_TMP/swaps")
-note "frames after start-up: $frames, longest $longest ms (at $at s), $over over 100 ms"
-awk -v m="$longest" 'BEGIN { exit !(m <= 100) }' || e2e_fail "a frame took $longest ms"
-e2e_ok "no frame over 100 ms after start-up"
+[ -s "$E2E_TMP/swaps" ] && [ -s "$E2E_TMP/cpu" ] || e2e_fail "no swap times written"
+# Per frame after the first 2 s: real time, processor time (ms); count, longest
+# of each, and how many took over 100 ms of each.
+read -r frames longest over busiest heavy < <(paste "$E2E_TMP/swaps" "$E2E_TMP/cpu" | awk '
+    NR == 1 { first = $1 }
+    NR > 1 && $1 - first > 2e9 { n++; d = ($1 - t) / 1e6; c = ($2 - u) / 1e6
+        if (d > dmax) dmax = d; if (c > cmax) cmax = c; if (d > 100) slow++; if (c > 100) heavy++ }
+    { t = $1; u = $2 } END { printf "%d %.1f %d %.1f %d\n", n, dmax, slow, cmax, heavy }')
+note "frames after start-up: $frames; longest $longest ms real time ($over over 100 ms), $busiest ms of processor time ($heavy over 100 ms)"
+if awk -v cores="$(nproc)" -v l="$load" 'BEGIN { split(l, a, " "); exit !(a[1] <= cores && a[2] <= cores) }'; then
+    awk -v m="$longest" 'BEGIN { exit !(m <= 100) }' || e2e_fail "a frame took $longest ms"
+    e2e_ok "no frame over 100 ms after start-up"
+else
+    awk -v m="$busiest" 'BEGIN { exit !(m <= 100) }' || e2e_fail "a frame took $busiest ms of processor time"
+    e2e_ok "load average ($load) above $(nproc) cores: no frame over 100 ms of processor time after start-up"
+fi
 echo "PASS"
