@@ -97,6 +97,17 @@ void GLDevice::applyViewport(bool pretransformed)
     }
 }
 
+// True, and the group marked as sent, when the program in use has not yet
+// received the group's current values.
+bool GLDevice::stale(UniformGroup group)
+{
+    uint32_t& seen = program_->seen[group];
+    if (seen == version_[group])
+        return false;
+    seen = version_[group];
+    return true;
+}
+
 void GLDevice::sendTransforms(bool pretransformed)
 {
     if (pretransformed) {
@@ -164,10 +175,9 @@ void GLDevice::sendTransforms(bool pretransformed)
             ++version_[kGroupTransform];
         }
     }
-    ShaderProgram& p = *program_;
-    if (p.seen[kGroupTransform] == version_[kGroupTransform])
+    if (!stale(kGroupTransform))
         return;
-    p.seen[kGroupTransform] = version_[kGroupTransform];
+    ShaderProgram& p = *program_;
     glUniformMatrix4fv(p.mvp, 1, GL_FALSE, mvp_);
     if (p.modelview >= 0)
         glUniformMatrix4fv(p.modelview, 1, GL_FALSE, modelview_);
@@ -219,10 +229,9 @@ void GLDevice::sendLights()
         lights_ = u;
         ++version_[kGroupLights];
     }
-    ShaderProgram& p = *program_;
-    if (p.seen[kGroupLights] == version_[kGroupLights])
+    if (!stale(kGroupLights))
         return;
-    p.seen[kGroupLights] = version_[kGroupLights];
+    ShaderProgram& p = *program_;
     glUniform1i(p.lightCount, lights_.count);
     if (lights_.count == 0)
         return;
@@ -270,10 +279,9 @@ void GLDevice::sendMaterial(bool vertexColor)
         materialValid_ = true;
         ++version_[kGroupMaterial];
     }
-    ShaderProgram& p = *program_;
-    if (p.seen[kGroupMaterial] == version_[kGroupMaterial])
+    if (!stale(kGroupMaterial))
         return;
-    p.seen[kGroupMaterial] = version_[kGroupMaterial];
+    ShaderProgram& p = *program_;
     glUniform3fv(p.materialAmbient, 1, material_.ambient);
     glUniform4fv(p.materialDiffuse, 1, material_.diffuse);
     if (p.materialSpecular >= 0)
@@ -292,11 +300,8 @@ void GLDevice::sendAlphaRef()
         alphaRef_ = ref;
         ++version_[kGroupAlphaRef];
     }
-    ShaderProgram& p = *program_;
-    if (p.seen[kGroupAlphaRef] == version_[kGroupAlphaRef])
-        return;
-    p.seen[kGroupAlphaRef] = version_[kGroupAlphaRef];
-    glUniform1f(p.alphaRef, alphaRef_);
+    if (stale(kGroupAlphaRef))
+        glUniform1f(program_->alphaRef, alphaRef_);
 }
 
 bool GLDevice::applyTexture(ShaderOptions& o)

@@ -58,6 +58,7 @@ private:
     void bindTexture(GLuint name);
     void uploadTexture(class MemTexture* texture);
     bool useProgram(const ShaderOptions& options);
+    bool stale(UniformGroup group);
     void sendTransforms(bool pretransformed);
     void sendLights();
     void sendMaterial(bool vertexColor);
