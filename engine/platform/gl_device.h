@@ -1,5 +1,5 @@
 #pragma once
-// The program's device: OpenGL (compatibility profile) in the SDL window.
+// The program's device: OpenGL 2.1 (or OpenGL ES 2.0, see gl_api.h) shaders in the SDL window.
 #include "engine/platform/d3d9.h"
 
 #include <cstddef>
