@@ -14,7 +14,7 @@ control="$(dirname "$0")/../debian/control"
 BUILD_DEPS=$(sed -n '/^Build-Depends:/,/^[^ ]/p' "$control" | sed 's/^Build-Depends://; /^[^ ]/d' |
     tr ',' '\n' | sed 's/|.*//; s/[([<].*//; s/^ *//; s/ *$//; s/^debhelper-compat$/debhelper/' | grep .)
 PKGS="build-essential dpkg-dev $BUILD_DEPS
-libglu1-mesa-dev fonts-liberation libgl1-mesa-dri
+libglu1-mesa-dev fonts-liberation libgl1-mesa-dri libgles-dev
 libgtest-dev libgmock-dev googletest libbenchmark-dev
 clang libclang-rt-14-dev
 xvfb xauth xdotool x11-utils x11-xkb-utils libx11-dev imagemagick sox openbox
