@@ -13,10 +13,15 @@ SOAK_MINUTES ?= 30
 
 PREFIX ?= /usr/local
 
-.PHONY: deps build run install package package-check test test-fast test-asan bench curve soak fuzz fuzz-smoke fuzz-build clean
+WEB_BUILD ?= build-web
+
+.PHONY: deps deps-web web test-web build run install package package-check test test-fast test-asan bench curve soak fuzz fuzz-smoke fuzz-build clean
 
 deps:
 	sh scripts/install-deps.sh
+
+deps-web: deps
+	sh scripts/install-deps.sh --web
 
 build: deps
 	cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS)
@@ -97,5 +102,22 @@ fuzz: fuzz-build
 fuzz-smoke: fuzz-build
 	sh fuzz/run.sh $(FUZZ_BUILD) 20
 
+# The game for a browser in $(WEB_BUILD): index.html, plumfall.js/.wasm/.data.
+# The data are the desktop build's (mkassets); the libraries are built with
+# emcc from Debian's source packages.
+web: deps-web
+	cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS)
+	cmake --build $(BUILD) -j $(JOBS) --target gamedata
+	sh scripts/web-deps.sh $(WEB_BUILD)/deps
+	NODE_PATH=/usr/share/nodejs emcmake cmake -S . -B $(WEB_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release \
+	  -DPLUMFALL_TESTS=OFF -DPLUMFALL_WEB_DEPS=$(abspath $(WEB_BUILD))/deps -DPLUMFALL_WEB_DATA=$(abspath $(BUILD))/run
+	NODE_PATH=/usr/share/nodejs cmake --build $(WEB_BUILD) -j $(JOBS)
+	sh scripts/web-size.sh $(WEB_BUILD)
+
+# The browser build in headless Chromium, held against the desktop game.
+test-web: web
+	cmake --build $(BUILD) -j $(JOBS) --target plumfall wmclose
+	bash tests/web/browser.sh $(BUILD) $(WEB_BUILD)
+
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(PROOF_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(PROOF_BUILD) $(FUZZ_BUILD) $(WEB_BUILD)

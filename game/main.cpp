@@ -2,6 +2,7 @@
 #include "engine/libD3D/d3dfont.h"
 #include "engine/lua3d/managerlua.h"
 #include "engine/manager/xmanager.h"
+#include "engine/platform/main_loop.h"
 #include "engine/sdl/fenetresdl.h"
 #include "engine/sdl/sdlkey.h"
 #include "engine/sdl/videodriver.h"
@@ -24,104 +25,156 @@
 
 #include <SDL/SDL.h>
 
+#include <memory>
+
+namespace {
+
+#ifdef __EMSCRIPTEN__
+// Browsers let a page make sound only after a click or a key.
+constexpr bool kSoundAfterGesture = true;
+#else
+constexpr bool kSoundAfterGesture = false;
+#endif
+
+// What the frames share, declared in the order of the entry function's locals
+// it stands for, so that they are destroyed in the same order.
+struct Game {
+    GameOptions options;
+    Replay replay;
+    DataFolder data;
+    std::unique_ptr<PlayerChoices> choix;
+    M_FENETRE* fenetre = nullptr;
+    TOVI3D* tovi = nullptr;
+    JOURNALLUA journal;
+    SDLKEY* clavier = nullptr;
+    CD3DFont* afficheurscore = nullptr;
+    Zeus* zeus = nullptr;
+    std::unique_ptr<DecorTapis> decor;
+    TIME_MANAGER* temps = nullptr;
+    std::unique_ptr<GameFrame> frame;
+    int played = 0;
+    std::unique_ptr<PlaySession> session;
+    bool sonLance = false;
+
+    void lancerSon()
+    {
+        if (!sonLance)
+            SON::init(choix->volume(), choix->mute());
+        sonLance = true;
+    }
+};
+
+// One frame: the events, the session's step, the picture. False once the game ends.
+bool jouerFrame(void* p)
+{
+    Game& g = *static_cast<Game*>(p);
+    PlaySession& session = *g.session;
+    bool boucle = true;
+    g.temps->update();
+    SDL_Event event;
+    while (SDL_PollEvent(&event)) {
+        switch (event.type) {
+        case SDL_KEYUP:
+            g.clavier->setkey(event.key.keysym.sym, false);
+            session.keyUp(event.key.keysym.sym);
+            break;
+        case SDL_KEYDOWN: {
+            SDLKey key = event.key.keysym.sym;
+            session.keyDown(key);
+            g.clavier->setkey(key, true);
+            FENETRESDL& ecran = *g.fenetre->getFenetre();
+            PlayerKey touche = playerKey(key, SDLMod(event.key.keysym.mod), ecran.getFillDesktop());
+            if (!applyPlayerKey(touche, ecran, *g.choix))
+                boucle = false;
+            g.lancerSon();
+            break;
+        }
+        case SDL_MOUSEMOTION: {
+            int x = 0, y = 0;
+            g.fenetre->getFenetre()->windowToView(event.motion.x, event.motion.y, &x, &y);
+            session.pointer(x, y);
+            break;
+        }
+        case SDL_MOUSEBUTTONDOWN:
+            session.click();
+            g.lancerSon();
+            break;
+        case SDL_ACTIVEEVENT:
+            session.activity(event.active.gain != 0, event.active.state);
+            break;
+        case SDL_QUIT:
+            boucle = false;
+            break;
+        default:
+            break;
+        }
+    }
+    session.run();
+    g.frame->draw(g.tovi, *g.decor, *g.afficheurscore);
+    if (g.options.frames > 0 && ++g.played >= g.options.frames)
+        boucle = false;
+    if (!boucle)
+        endSession(session, g.options);
+    return boucle;
+}
+
+} // namespace
+
 int SDL_main(int argc, char** argv)
 {
-    GameOptions options;
-    int status = parseGameOptions(argc, argv, options);
+    // On the heap: in a browser the frames run after this function has left
+    // through the browser's event loop, which skips every destructor here.
+    std::unique_ptr<Game> game(new Game);
+    Game& g = *game;
+    int status = parseGameOptions(argc, argv, g.options);
     if (status != -1)
         return status;
-    Replay replay;
-    if (!options.replay.empty() && !openReplay("plumfall", options.replay, replay))
+    if (!g.options.replay.empty() && !openReplay("plumfall", g.options.replay, g.replay))
         return 2;
-    DataFolder data;
-    if (!enterDataFolder("plumfall", options.dataDir, PLUMFALL_RUN_FROM_BIN, data))
+    if (!enterDataFolder("plumfall", g.options.dataDir, PLUMFALL_RUN_FROM_BIN, g.data))
         return 1;
     chooseVideoDriver();
 
-    PlayerChoices choix(options, settingsPath());
+    g.choix.reset(new PlayerChoices(g.options, settingsPath()));
     int bureauX = 0, bureauY = 0;
     if (FENETRESDL::desktopSize(&bureauX, &bureauY))
-        choix.fitDesktop(800, 600, bureauX, bureauY);
-    SON::init(choix.volume(), choix.mute());
-    bool boucle = true;
+        g.choix->fitDesktop(800, 600, bureauX, bureauY);
+    if (!kSoundAfterGesture)
+        g.lancerSon();
     gameSrand(timeGetTime());
 
-    M_FENETRE* fenetre = new M_FENETRE(800, 600, choix.scale(), choix.fullscreen());
-    fenetre->getFenetre()->setrts();
-    IDirect3DDevice9* device = fenetre->getDevice();
-    TOVI3D* tovi = fenetre->getTovi3D();
+    g.fenetre = new M_FENETRE(800, 600, g.choix->scale(), g.choix->fullscreen());
+    g.fenetre->getFenetre()->setrts();
+    IDirect3DDevice9* device = g.fenetre->getDevice();
+    g.tovi = g.fenetre->getTovi3D();
     XMANAGER* manager = new XMANAGER(device);
-    JOURNALLUA journal;
-    chargerJeu(manager, device, "script.lua", &journal);
-    if (!donneesCompletes(manager, data.path, &journal))
+    chargerJeu(manager, device, "script.lua", &g.journal);
+    if (!donneesCompletes(manager, g.data.path, &g.journal))
         return 1;
-    SDLKEY* clavier = new SDLKEY();
+    g.clavier = new SDLKEY();
 
-    preparerVue(tovi);
-    CD3DFont* afficheurscore = creerInvite(device);
+    preparerVue(g.tovi);
+    g.afficheurscore = creerInvite(device);
 
-    Zeus* zeus = new Zeus();
-    Gaya::init(zeus, manager);
+    g.zeus = new Zeus();
+    Gaya::init(g.zeus, manager);
 
-    DecorTapis decor(manager);
+    g.decor.reset(new DecorTapis(manager));
 
-    uint32_t graine = options.replay.empty() ? timeGetTime() : replay.seed;
+    uint32_t graine = g.options.replay.empty() ? timeGetTime() : g.replay.seed;
     gameSrand(graine);
-    TIME_MANAGER* temps = new TIME_MANAGER();
+    g.temps = new TIME_MANAGER();
 
-    GameFrame frame(zeus);
-    int played = 0;
+    g.frame.reset(new GameFrame(g.zeus));
     // Who plays: the player, the autopilot (it moves the game's pointer, not the
     // system's) or a replay.
-    PlaySession::Mode mode = !options.replay.empty() ? PlaySession::Mode::Replay
-                             : options.demo          ? PlaySession::Mode::Demo
-                                                     : PlaySession::Mode::Player;
-    PlaySession session(frame, *zeus, mode, graine, options.demo, options.replay.empty() ? nullptr : &replay);
+    PlaySession::Mode mode = !g.options.replay.empty() ? PlaySession::Mode::Replay
+                             : g.options.demo          ? PlaySession::Mode::Demo
+                                                       : PlaySession::Mode::Player;
+    g.session.reset(new PlaySession(*g.frame, *g.zeus, mode, graine, g.options.demo,
+                                    g.options.replay.empty() ? nullptr : &g.replay));
 
-    while (boucle) {
-        temps->update();
-        SDL_Event event;
-        while (SDL_PollEvent(&event)) {
-            switch (event.type) {
-            case SDL_KEYUP:
-                clavier->setkey(event.key.keysym.sym, false);
-                session.keyUp(event.key.keysym.sym);
-                break;
-            case SDL_KEYDOWN: {
-                SDLKey key = event.key.keysym.sym;
-                session.keyDown(key);
-                clavier->setkey(key, true);
-                FENETRESDL& ecran = *fenetre->getFenetre();
-                PlayerKey touche = playerKey(key, event.key.keysym.mod, ecran.getFillDesktop());
-                if (!applyPlayerKey(touche, ecran, choix))
-                    boucle = false;
-                break;
-            }
-            case SDL_MOUSEMOTION: {
-                int x = 0, y = 0;
-                fenetre->getFenetre()->windowToView(event.motion.x, event.motion.y, &x, &y);
-                session.pointer(x, y);
-                break;
-            }
-            case SDL_MOUSEBUTTONDOWN:
-                session.click();
-                break;
-            case SDL_ACTIVEEVENT:
-                session.activity(event.active.gain != 0, event.active.state);
-                break;
-            case SDL_QUIT:
-                boucle = false;
-                break;
-            default:
-                break;
-            }
-        }
-        session.run();
-        frame.draw(tovi, decor, *afficheurscore);
-        if (options.frames > 0 && ++played >= options.frames)
-            boucle = false;
-    }
-    endSession(session, options);
+    platform::runFrames(jouerFrame, game.get());
     return 0;
 }
 

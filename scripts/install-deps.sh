@@ -6,6 +6,10 @@
 # also unpacks Debian's libsdl1.2-compat (SDL 1.2's interface over SDL 2, what
 # newer distributions ship as SDL 1.2) into DIR without installing it, since it
 # would replace SDL 1.2, and prints the folder to put first on LD_LIBRARY_PATH.
+#
+#   sh scripts/install-deps.sh --web
+# also installs what the browser build and its test need: Emscripten, Chromium,
+# Node and the test's npm packages (tests/web/package-lock.json).
 set -e
 # What the package build needs is debian/control's Build-Depends (debhelper
 # for debhelper-compat); then what the tests, the tools and the package
@@ -20,6 +24,11 @@ clang libclang-rt-14-dev
 xvfb xauth xdotool x11-utils x11-xkb-utils libx11-dev imagemagick sox openbox
 desktop-file-utils appstream man-db groff-base libsdl2-2.0-0
 fakeroot lintian devscripts"
+if [ "${1:-}" = --web ]; then
+    PKGS="$PKGS emscripten chromium nodejs"
+    # A Node from elsewhere brings its own npm, which Debian's package would conflict with.
+    command -v npm >/dev/null || PKGS="$PKGS npm"
+fi
 SUDO=""
 [ "$(id -u)" -ne 0 ] && SUDO="sudo"
 export DEBIAN_FRONTEND=noninteractive
@@ -33,6 +42,15 @@ if [ -n "$missing" ]; then
     $SUDO apt-get install -y -qq --no-install-recommends $missing >&2
 fi
 
+if [ "${1:-}" = --web ]; then
+    web=$(dirname "$0")/../tests/web
+    # The lock file pins every package; npm ci only when it changed.
+    if ! cmp -s "$web/package-lock.json" "$web/node_modules/.installed-lock" 2>/dev/null; then
+        (cd "$web" && npm ci --no-audit --no-fund --loglevel=error) >&2
+        cp "$web/package-lock.json" "$web/node_modules/.installed-lock"
+    fi
+    exit 0
+fi
 [ "${1:-}" = --sdl12-compat ] || exit 0
 dir=${2:?usage: install-deps.sh --sdl12-compat DIR}
 lib=$(find "$dir" -name libSDL-1.2.so.0 2>/dev/null | head -n 1)

@@ -252,6 +252,11 @@ HRESULT GLDevice::Present(const RECT*, const RECT*, HWND, const RGNDATA*)
 {
     syncWindow();
     showView();
+#ifdef __EMSCRIPTEN__
+    // The browser shows the canvas when the animation frame returns, and
+    // runFrames keeps the 60 Hz schedule: no swap, no sleep.
+    return D3D_OK;
+#endif
     if (pacing) {
         GLPacingDisplay display;
         pacer_.present(display);

@@ -1,6 +1,11 @@
 #include "engine/platform/glyphs.h"
 
+#ifndef __EMSCRIPTEN__
 #include <fontconfig/fontconfig.h>
+#else
+// fontconfig's weights and slants, for the one face the browser build carries.
+enum { FC_WEIGHT_REGULAR = 80, FC_WEIGHT_DEMIBOLD = 180, FC_SLANT_ROMAN = 0 };
+#endif
 #include <ft2build.h>
 #include FT_FREETYPE_H
 #include FT_SYNTHESIS_H
@@ -48,6 +53,15 @@ struct FontFile {
     int slant = FC_SLANT_ROMAN;
 };
 
+#ifdef __EMSCRIPTEN__
+// Liberation Sans (metric-compatible with Arial) is packed with the game's data
+// for every face; bold and italic are drawn from it as for any face without them.
+bool findFont(const char*, bool, bool, FontFile& out)
+{
+    out.path = "/fonts/LiberationSans-Regular.ttf";
+    return true;
+}
+#else
 bool findFont(const char* face, bool bold, bool italic, FontFile& out)
 {
     if (!FcInit())
@@ -76,6 +90,7 @@ bool findFont(const char* face, bool bold, bool italic, FontFile& out)
     FcPatternDestroy(match);
     return found;
 }
+#endif
 
 int roundedScale(long units, int pixels, int unitsPerEm)
 {

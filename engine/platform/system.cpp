@@ -1,7 +1,9 @@
 #include "engine/platform/system.h"
 
 #include <SDL/SDL.h>
+#ifndef __EMSCRIPTEN__
 #include <SDL/SDL_syswm.h>
+#endif
 
 #include <cstdio>
 #include <string>
@@ -69,9 +71,13 @@ HWND GetActiveWindow()
 {
     if (!SDL_WasInit(SDL_INIT_VIDEO))
         return nullptr;
+#ifdef __EMSCRIPTEN__
+    return reinterpret_cast<HWND>(uintptr_t(1)); // the page's one canvas
+#else
     SDL_SysWMinfo info;
     SDL_VERSION(&info.version);
     if (SDL_GetWMInfo(&info) <= 0)
         return nullptr;
     return reinterpret_cast<HWND>(static_cast<uintptr_t>(info.info.x11.window));
+#endif
 }

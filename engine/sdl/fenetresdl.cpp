@@ -19,7 +19,9 @@ SDL_Surface* openMode(int width, int height, int bpp, Uint32 flags, int depthBit
 {
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
     SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, depthBits);
+#ifndef __EMSCRIPTEN__ // a browser shows frames at its own retrace
     SDL_GL_SetAttribute(SDL_GL_SWAP_CONTROL, 1); // wait for the vertical retrace
+#endif
     return SDL_SetVideoMode(width, height, bpp, flags);
 }
 

@@ -7,6 +7,9 @@
 
 void chooseVideoDriver()
 {
+#ifdef __EMSCRIPTEN__
+    return; // the page's canvas is the only display
+#endif
     const char* driver = std::getenv("SDL_VIDEODRIVER");
     if (!driver || !*driver)
         setenv("SDL_VIDEODRIVER", "x11", 1);

@@ -17,14 +17,20 @@ const double MARGE = 1;
 
 // A chicken's slot is kept in its shape's user data, tagged with the walk it belongs
 // to, so that no stale value of an earlier walk, nor a shape outside the map, is read.
-void* marque(uint32_t epoque, size_t slot) { return reinterpret_cast<void*>((uintptr_t(epoque) << 32) | slot); }
+// Half the pointer's bits each: 32 and 32, or 16 and 16 where pointers are 32 bits
+// (WebAssembly); a chicken whose slot does not fit is kept outside the index.
+constexpr unsigned BITS_SLOT = sizeof(uintptr_t) * 4;
+constexpr uintptr_t MASQUE = (uintptr_t(1) << BITS_SLOT) - 1;
+void* marque(uint32_t epoque, size_t slot) { return reinterpret_cast<void*>((uintptr_t(epoque) << BITS_SLOT) | slot); }
+bool deLaMarche(const void* tag, uint32_t epoque) { return (reinterpret_cast<uintptr_t>(tag) >> BITS_SLOT) == epoque; }
+size_t slotDe(const void* tag) { return size_t(reinterpret_cast<uintptr_t>(tag) & MASQUE); }
 
 }
 
 void PouletsProches::ouvrir()
 {
     ouvert_ = true;
-    if (++epoque_ == 0)
+    if (++epoque_ == 0 || epoque_ > MASQUE)
         epoque_ = 1;
     indexes_.clear();
     horsIndex_.clear();
@@ -45,7 +51,7 @@ void PouletsProches::ouvrir()
         double ecart = std::max({std::fabs(e->position.x - c.x), std::fabs(e->position.y - c.y),
                                  std::fabs(corps.x - c.x), std::fabs(corps.y - c.y)}) +
                        std::max(0.0, rayon - (bb.r - bb.l) / 2);
-        if (!(ecart <= ECART)) {
+        if (!(ecart <= ECART) || indexes_.size() > MASQUE) {
             cpShapeSetUserData(e->shape, nullptr);
             horsIndex_.push_back(static_cast<Poulet*>(e));
             continue;
@@ -68,9 +74,7 @@ void PouletsProches::tailleChangee(Entitee* e)
 {
     if (!ouvert_ || e->type != ETYPE_POULET || !e->shape)
         return;
-    void* tag = cpShapeGetUserData(e->shape);
-    uintptr_t v = reinterpret_cast<uintptr_t>(tag);
-    if (uint32_t(v >> 32) != epoque_)
+    if (!deLaMarche(cpShapeGetUserData(e->shape), epoque_))
         return;
     cpShapeSetUserData(e->shape, nullptr);
     ajouterHorsIndex(e);
@@ -94,9 +98,9 @@ const std::vector<Poulet*>& PouletsProches::candidats(cpVect centre, double port
     if (cpBBIntersects(zone, boite_))
         PhysicsManager::shapesInBox(zone.l, zone.b, zone.r, zone.t, formes_);
     for (cpShape* s : formes_) {
-        uintptr_t v = reinterpret_cast<uintptr_t>(cpShapeGetUserData(s));
-        size_t slot = size_t(v & 0xFFFFFFFFu);
-        if (uint32_t(v >> 32) == epoque_ && slot < indexes_.size() && indexes_[slot]->shape == s)
+        void* tag = cpShapeGetUserData(s);
+        size_t slot = slotDe(tag);
+        if (deLaMarche(tag, epoque_) && slot < indexes_.size() && indexes_[slot]->shape == s)
             resultat_.push_back(indexes_[slot]);
     }
     resultat_.insert(resultat_.end(), horsIndex_.begin(), horsIndex_.end());

@@ -15,7 +15,7 @@ const Replay kNoReplay;
 
 PlaySession::PlaySession(GameFrame& frame, Zeus& zeus, Mode mode, uint32_t seed, int demoKey, const Replay* replay)
     : frame_(frame), zeus_(zeus), mode_(mode == Mode::Replay && !replay ? Mode::Player : mode),
-      recorder_(plumfallVersion(), seed), replay_(replay), cursor_(replay ? *replay : kNoReplay)
+      recorder_(plumfallVersion(), seed), cursor_(replay ? *replay : kNoReplay)
 {
     // The demo chooses in the first frame, before any key can.
     if (mode_ == Mode::Demo)

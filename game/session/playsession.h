@@ -49,7 +49,6 @@ private:
     Mode mode_;
     Autopilot pilote_;
     ReplayRecorder recorder_;
-    const Replay* replay_;
     ReplayCursor cursor_;
     FrameInput pending_;
     int played_ = 0;

@@ -25,7 +25,9 @@ e2e_progress_x() {
 # e2e_same FILE FILE WxH+X+Y: true when the two regions are identical.
 e2e_same() {
     local d
-    d=$("$E2E_CONVERT" "$1" -crop "$3" +repage "$2" -crop "$3" +repage -compose difference -composite \
+    # Each crop in its own parentheses: an operator outside them applies to every
+    # image read so far, and would crop the first picture twice.
+    d=$("$E2E_CONVERT" \( "$1" -crop "$3" +repage \) \( "$2" -crop "$3" +repage \) -compose difference -composite \
         -format '%[fx:maxima.r+maxima.g+maxima.b]' info:) || return 2
     [ "$d" = 0 ]
 }
@@ -39,4 +41,45 @@ e2e_keep() {
 # for example 'maxima' or 'mean.r'; much faster than counting on large regions.
 e2e_fx() {
     "$E2E_CONVERT" "$1" -crop "$2" +repage -format "%[fx:$3]" info:
+}
+
+# e2e_check_startscreen A B: the start screen as the game shows it, in A, and B
+# taken a few frames later: the two white lines of text, the flames above and
+# below the belt, the belt's stripes sliding. Both screenshots 800x600.
+e2e_check_startscreen() {
+    local white='r == 255 && g == 255 && b == 255' line1 line2 between region n
+    line1=$(e2e_count "$1" 700x40+15+100 "$white")
+    line2=$(e2e_count "$1" 300x40+15+150 "$white")
+    [ "$line1" -gt 500 ] || e2e_fail "the first line has $line1 white pixels"
+    [ "$line2" -gt 200 ] || e2e_fail "the second line has $line2 white pixels"
+    between=$(e2e_count "$1" 700x6+15+143 "$white")
+    [ "$between" -lt 20 ] || e2e_fail "$between white pixels between the lines"
+    e2e_ok "white text rows: $line1 and $line2 pixels, $between between them"
+
+    # The flames fill the view above and below the belt: warm colours.
+    for region in 800x40+0+45 800x40+0+555; do
+        n=$(e2e_count "$1" "$region" 'r > b + 10')
+        [ "$n" -gt 30000 ] || e2e_fail "region $region is not flames ($n warm pixels of 32000)"
+    done
+    e2e_ok "flames above and below the belt"
+
+    if e2e_same "$1" "$2" 400x300+400+150; then
+        e2e_fail "the belt did not move between two screenshots"
+    fi
+    e2e_ok "the belt's stripes move"
+}
+
+# e2e_check_flock_advances A B: A just after F1 with the pointer on the right, B
+# three seconds later: the difficulty text is gone and the view followed the
+# chickens to the right (the progress cursor moved).
+e2e_check_flock_advances() {
+    local text xa xb
+    text=$(e2e_count "$2" 700x90+15+100 'r == 255 && g == 255 && b == 255')
+    [ "$text" -lt 100 ] || e2e_fail "the difficulty text is still there ($text white pixels)"
+    e2e_ok "the text is gone"
+    xa=$(e2e_progress_x "$1")
+    xb=$(e2e_progress_x "$2")
+    [ "$xa" -ge 0 ] && [ "$xb" -ge 0 ] || e2e_fail "no progress cursor found ($xa, $xb)"
+    [ $((xb - xa)) -ge 15 ] || e2e_fail "the view did not scroll right: cursor from $xa to $xb"
+    e2e_ok "the view scrolled right: progress cursor from x=$xa to x=$xb"
 }
