@@ -2,6 +2,7 @@
 
 #include "game/cli/cmdline.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -157,7 +158,9 @@ bool readBody(Lines& lines, Replay& r, ReplayError& error)
     if (!lines.next(line, error))
         return expect("its program line");
     w = words(line);
-    if (w.size() != 2 || w[0] != "program" || w[1].size() > 40)
+    // A version is printable: a stray carriage return would not survive being written back.
+    if (w.size() != 2 || w[0] != "program" || w[1].size() > 40 ||
+        std::any_of(w[1].begin(), w[1].end(), [](char c) { return c < '!' || c > '~'; }))
         return Lines::fail(error, lines.number(), "expected \"program VERSION\"");
     r.program = w[1];
 
