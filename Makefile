@@ -72,7 +72,7 @@ curve: build
 # An hour of play (120,000 frames) at F1, F5 and F10 under AddressSanitizer and
 # LeakSanitizer, every frame checked for NaN, runaway positions and entity counts;
 # then the real game playing itself at F10 for SOAK_MINUTES under Xvfb, plain and
-# sanitizer builds: memory flat, no frame over 100 ms (make test runs 3 minutes of it).
+# sanitizer builds: memory flat, no frame over 100 ms (`make soak SOAK_MINUTES=3` for a short one).
 soak: build
 	cmake -S . -B $(ASAN_BUILD) -G Ninja -DPLUMFALL_SANITIZE=ON $(CMAKE_FLAGS)
 	cmake --build $(ASAN_BUILD) -j $(JOBS) --target plumfall-headless plumfall gamedata wmclose swapclock

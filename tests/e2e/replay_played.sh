@@ -60,9 +60,11 @@ e2e_screenshot "$E2E_WIN" "$E2E_TMP/f2.png"
 paused "$E2E_TMP/f2.png" && e2e_fail "a click in the window did not resume the game"
 e2e_ok "losing the focus pauses, a click resumes"
 play 12
-# The pointer rests: its last line steers the flock for the last seconds.
+# The pointer rests: its last line steers the flock for the last seconds, long
+# enough in frames for the altered line below to tip a chicken over the edge
+# even on a machine so busy that the game runs a few frames a second.
 move 600 300
-sleep 6
+sleep 12
 e2e_close
 
 outcome=$(grep -a '^game: ' "$E2E_TMP/game.log") || e2e_fail "no outcome line on standard output"
