@@ -4,11 +4,9 @@
 # the autopilot, its model or a rule it reads shows here, from the first frame
 # that differs. `autopilot.sh BUILD --record` records anew.
 set -euo pipefail
-build=$(cd "$1" && pwd)
 here=$(cd "$(dirname "$0")" && pwd)
-expected=$here/autopilot
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+. "$here/compare.sh"
+golden_begin "$1" autopilot
 status=0
 for d in 1 5 10; do
   name=F${d}_seed1

@@ -1,4 +1,15 @@
-# Sourced by the golden checks. `first_difference NAME EXPECTED ACTUAL` is
+# Sourced by the golden checks.
+
+# `golden_begin BUILD NAME` sets build (absolute), expected (the recordings in
+# NAME/ next to this file) and work (a scratch directory removed on exit).
+golden_begin() {
+  build=$(cd "$1" && pwd)
+  expected=$here/$2
+  work=$(mktemp -d)
+  trap 'rm -rf "$work"' EXIT
+}
+
+# `first_difference NAME EXPECTED ACTUAL` is
 # silent when the two files are equal; otherwise it prints the first line that
 # differs and the frame it belongs to ("frame N …" lines; any other line is
 # the closing summary).

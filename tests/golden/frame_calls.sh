@@ -3,12 +3,9 @@
 # must make the same device calls as when recorded: each frame's digest, and the
 # full text of the sampled frames. `frame_calls.sh BUILD --record` records anew.
 set -euo pipefail
-build=$(cd "$1" && pwd)
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/compare.sh"
-expected=$here/frame_calls
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+golden_begin "$1" frame_calls
 (cd "$build/run" && SDL_AUDIODRIVER=dummy "$build/tests/golden_frame_calls" "$work" >/dev/null)
 if [ "${2:-}" = --record ]; then
   mkdir -p "$expected"

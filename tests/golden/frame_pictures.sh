@@ -3,11 +3,9 @@
 # game under frame_calls' input script) must stay as recorded, pixel for pixel.
 # `frame_pictures.sh BUILD --record` records anew.
 set -euo pipefail
-build=$(cd "$1" && pwd)
 here=$(cd "$(dirname "$0")" && pwd)
-expected=$here/frame_pictures
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+. "$here/compare.sh"
+golden_begin "$1" frame_pictures
 (cd "$build/run" && SDL_AUDIODRIVER=dummy "$build/tests/golden_frame_pictures" "$work" >/dev/null)
 if [ "${2:-}" = --record ]; then
   mkdir -p "$expected"

@@ -5,12 +5,9 @@
 # the draw sequence shows here; what loaders and libraries print does not.
 # `headless.sh BUILD --record` writes the expected results anew.
 set -euo pipefail
-build=$(cd "$1" && pwd)
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/compare.sh"
-expected=$here/headless
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+golden_begin "$1" headless
 # The tool's own result lines: "frame N: …" and the summary's "name: value".
 results='^(frame [0-9]+|[a-z][a-z0-9 ]*): '
 status=0
