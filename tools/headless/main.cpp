@@ -271,7 +271,10 @@ int jouer(const Options& o, const Replay* replay, bool resume, ReplayOutcome& ou
         FrameInput in;
         in.fkey = frame == o.choix ? o.touche : 0;
         in.moved = pointeur.bouger(frame, in.x, in.y);
-        enregistreur.frame(frame, in, jeu.step(in));
+        bool choisi = jeu.step(in);
+        // Kept only when asked: a long game would otherwise hold every move for nothing.
+        if (!o.enregistrer.empty())
+            enregistreur.frame(frame, in, choisi);
         groupes += camera.bGroupeCree;
         if (premiere < 0 && zeus.stats.iArrives > 0)
             premiere = frame;
